@@ -1,0 +1,11 @@
+// Hair colour commands.
+#include "app/TFrmMain.h"
+
+void TFrmMain::HSVBoxChange()
+{
+}
+
+void TFrmMain::RxSpeedButton3Click()
+{
+}
+

@@ -1,0 +1,11 @@
+// Help and about.
+#include "app/TFrmMain.h"
+
+void TFrmMain::Npovda2Click()
+{
+}
+
+void TFrmMain::Oprogramu1Click()
+{
+}
+

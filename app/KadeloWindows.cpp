@@ -1,0 +1,29 @@
+#include "app/KadeloWindows.h"
+
+#include "app/TAboutBox.h"
+#include "app/TFrmMain.h"
+#include "output/TFormExport.h"
+#include "output/TFrmNahled.h"
+
+KadeloWindows::KadeloWindows() = default;
+KadeloWindows::KadeloWindows(KadeloWindows &&) noexcept = default;
+
+KadeloWindows::~KadeloWindows()
+{
+    // Dialogs go before the main window whose commands use them.
+    FrmNahled.reset();
+    FormExport.reset();
+    AboutBox.reset();
+    FrmMain.reset();
+}
+
+KadeloWindows createWindows(UserDialogs &dialogs)
+{
+    KadeloWindows windows;
+    windows.FrmMain = std::make_unique<TFrmMain>(dialogs);
+    windows.AboutBox = std::make_unique<TAboutBox>(windows.FrmMain.get());
+    windows.FormExport = std::make_unique<TFormExport>(windows.FrmMain.get());
+    windows.FrmNahled = std::make_unique<TFrmNahled>(windows.FrmMain.get());
+    windows.FrmMain->attachDialogs(windows.AboutBox.get(), windows.FormExport.get(), windows.FrmNahled.get());
+    return windows;
+}

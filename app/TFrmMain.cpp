@@ -1,0 +1,391 @@
+#include "app/TFrmMain.h"
+
+#include "app/PictureLabel.h"
+#include "app/TAboutBox.h"
+#include "colour/HSVBox.h"
+#include "fitting/FittingArea.h"
+#include "output/TFormExport.h"
+#include "output/TFrmNahled.h"
+#include "platform/HandlerGuard.h"
+#include "platform/PictureBox.h"
+#include "platform/UserDialogs.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFrame>
+#include <QLabel>
+#include <QListWidget>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QToolBar>
+#include <QToolButton>
+
+namespace {
+
+constexpr int ClientWidth = 857;
+constexpr int ClientHeight = 404;
+
+// A panel with the original's bevels: raised, lowered or none, one pixel wide.
+QFrame *makePanel(QWidget *parent, const char *name, const QRect &geometry,
+                  QFrame::Shadow shadow = QFrame::Raised, bool bevel = true)
+{
+    auto *panel = new QFrame(parent);
+    panel->setObjectName(QLatin1String(name));
+    panel->setGeometry(geometry);
+    if (bevel) {
+        panel->setFrameStyle(QFrame::Panel | shadow);
+        panel->setLineWidth(1);
+    }
+    return panel;
+}
+
+// A thin separator line above a group of tool buttons.
+QFrame *makeBevel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *bevel = new QFrame(parent);
+    bevel->setObjectName(QLatin1String(name));
+    bevel->setGeometry(geometry);
+    bevel->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+    return bevel;
+}
+
+QToolBar *makeToolBar(QWidget *parent, const char *name, Qt::Orientation orientation, const QRect &geometry,
+                      int iconSize)
+{
+    auto *bar = new QToolBar(parent);
+    bar->setObjectName(QLatin1String(name));
+    bar->setOrientation(orientation);
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->setIconSize(QSize(iconSize, iconSize));
+    bar->setGeometry(geometry);
+    bar->setStyleSheet(QStringLiteral("QToolBar { border: none; background: transparent; spacing: 0px; padding: 0px; }"));
+    return bar;
+}
+
+PictureBox *makePicture(QWidget *parent, const char *name, const QRect &geometry, const QImage &picture)
+{
+    auto *box = new PictureBox(parent);
+    box->setObjectName(QLatin1String(name));
+    box->setGeometry(geometry);
+    box->setPicture(picture);
+    return box;
+}
+
+QImage whiteBitmap(int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB888);
+    image.fill(Qt::white);
+    return image;
+}
+
+} // namespace
+
+TFrmMain::TFrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent), m_dialogs(dialogs)
+{
+    setObjectName(QStringLiteral("FrmMain"));
+    setWindowTitle(QStringLiteral("Kadelo - Česelka - 1.0"));
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
+                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    QFont windowFont = font();
+    windowFont.setPixelSize(11);
+    setFont(windowFont);
+
+    createLayout();
+    createMenu();
+    wireCommands();
+
+    setFixedSize(ClientWidth, ClientHeight + menuBar()->sizeHint().height());
+    runCommand([this] { FormCreate(); });
+}
+
+TFrmMain::~TFrmMain() = default;
+
+void TFrmMain::attachDialogs(TAboutBox *aboutBox, TFormExport *formExport, TFrmNahled *frmNahled)
+{
+    m_aboutBox = aboutBox;
+    m_formExport = formExport;
+    m_frmNahled = frmNahled;
+}
+
+void TFrmMain::runCommand(const std::function<void()> &handler)
+{
+    runGuarded(m_dialogs, handler);
+}
+
+void TFrmMain::FormCreate()
+{
+    m_applicationFolder = QDir::currentPath();
+    guideLinesShown = false;
+    dragPhoto = false;
+    colourApplied = true;
+    albumCursor = 0;
+    DiscoverCategories();
+    BuildThumbnailStrip();
+}
+
+void TFrmMain::Konec1Click()
+{
+    close();
+}
+
+void TFrmMain::createLayout()
+{
+    auto *client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(ClientWidth, ClientHeight);
+    setCentralWidget(client);
+
+    // Three columns on one background panel; the window cuts off its part beyond 857.
+    pnlPozadi = makePanel(client, "pnlPozadi", {0, 1, 873, 384}, QFrame::Plain, false);
+
+    // Catalogue column.
+    Panel1 = makePanel(pnlPozadi, "Panel1", {0, 0, 264, 384});
+    ScrNahledy = new QScrollArea(Panel1);
+    ScrNahledy->setObjectName(QStringLiteral("ScrNahledy"));
+    ScrNahledy->setGeometry(24, 24, 201, 297);
+    ScrNahledy->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    ScrNahledy->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    ScrNahledy->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
+    ScrNahledy->setWidgetResizable(false);
+    ScrNahledy->setStyleSheet(QStringLiteral("QScrollArea#ScrNahledy, QWidget#ScrNahledyContent { background: rgb(160,160,164); }"));
+    ScrNahledyContent = new QWidget;
+    ScrNahledyContent->setObjectName(QStringLiteral("ScrNahledyContent"));
+    ScrNahledyContent->resize(180, 0);
+    ScrNahledy->setWidget(ScrNahledyContent);
+
+    RxSpeedButton1 = new QToolButton(Panel1);
+    RxSpeedButton1->setObjectName(QStringLiteral("RxSpeedButton1"));
+    RxSpeedButton1->setGeometry(228, 24, 25, 149);
+    RxSpeedButton1->setIcon(QIcon(QStringLiteral(":/icons/arrow-orange-up.png")));
+    RxSpeedButton1->setIconSize(QSize(24, 24));
+    RxSpeedButton1->setAutoRaise(true);
+    RxSpeedButton2 = new QToolButton(Panel1);
+    RxSpeedButton2->setObjectName(QStringLiteral("RxSpeedButton2"));
+    RxSpeedButton2->setGeometry(228, 172, 25, 149);
+    RxSpeedButton2->setIcon(QIcon(QStringLiteral(":/icons/arrow-orange-down.png")));
+    RxSpeedButton2->setIconSize(QSize(24, 24));
+    RxSpeedButton2->setAutoRaise(true);
+
+    Label1 = new QLabel(QStringLiteral("Styly vlasů:"), Panel1);
+    Label1->setObjectName(QStringLiteral("Label1"));
+    Label1->setGeometry(23, 339, 61, 14);
+    QFont arialBold(QStringLiteral("Liberation Sans"));
+    arialBold.setPixelSize(11);
+    arialBold.setBold(true);
+    Label1->setFont(arialBold);
+
+    ComboBox = new QComboBox(Panel1);
+    ComboBox->setObjectName(QStringLiteral("ComboBox"));
+    ComboBox->setGeometry(91, 336, 133, 21);
+    ComboBox->setEditable(false);
+
+    // Centre column: caption strip, tool bar column, fitting area, spacer, photo tool bar.
+    pnlFoto = makePanel(pnlPozadi, "pnlFoto", {264, 0, 345, 384});
+    Panel4 = makePanel(pnlFoto, "Panel4", {1, 1, 343, 24}, QFrame::Plain, false);
+    new PictureLabel(Panel4, "Image9", {160, 7, 37, 11}, QStringLiteral("Náhled"), Qt::Horizontal);
+
+    Panel5 = makePanel(pnlFoto, "Panel5", {1, 25, 46, 327}, QFrame::Plain, false);
+    auto *panel8 = makePanel(Panel5, "Panel8", {0, 0, 2, 327}, QFrame::Plain, false);
+    Q_UNUSED(panel8);
+    makeBevel(Panel5, "Bevel1", {0, 0, 13, 2});
+    makeBevel(Panel5, "Bevel3", {0, 61, 13, 2});
+    makeBevel(Panel5, "Bevel2", {0, 153, 13, 2});
+    makeBevel(Panel5, "Bevel4", {0, 245, 13, 2});
+    new PictureLabel(Panel5, "Image4", {3, 12, 9, 36}, QStringLiteral("Soubor"), Qt::Vertical);
+    new PictureLabel(Panel5, "Image2", {3, 66, 10, 82}, QStringLiteral("Nastavení účesu"), Qt::Vertical);
+    new PictureLabel(Panel5, "Image3", {3, 158, 12, 78}, QStringLiteral("Nastavení fotky"), Qt::Vertical);
+    new PictureLabel(Panel5, "Image5", {5, 250, 9, 46}, QStringLiteral("Kalibrace"), Qt::Vertical);
+
+    ToolBar2 = makeToolBar(Panel5, "ToolBar2", Qt::Vertical, {18, 0, 28, 327}, 16);
+    Panel3 = new FittingArea(pnlFoto);
+    Panel3->setGeometry(47, 25, 265, 327);
+    ImgFoto = Panel3->photoLayer();
+    ImgUces = Panel3->hairstyleLayer();
+    Panel7 = makePanel(pnlFoto, "Panel7", {312, 25, 32, 327}, QFrame::Plain, false);
+    Panel6 = makePanel(pnlFoto, "Panel6", {1, 352, 343, 31}, QFrame::Plain, false);
+    ToolBar1 = makeToolBar(Panel6, "ToolBar1", Qt::Horizontal, {0, -2, 327, 30}, 20);
+    auto *panel15 = new QWidget;
+    panel15->setObjectName(QStringLiteral("Panel15"));
+    panel15->setFixedSize(113, 26);
+    ToolBar1->addWidget(panel15);
+
+    // Right column: colour box, album viewer and its tool bar.
+    Panel9 = makePanel(pnlPozadi, "Panel9", {609, 0, 248, 384});
+    new PictureLabel(Panel9, "Image10", {7, 25, 12, 63}, QStringLiteral("Barva vlasů"), Qt::Vertical);
+    RxSpeedButton3 = new QToolButton(Panel9);
+    RxSpeedButton3->setObjectName(QStringLiteral("RxSpeedButton3"));
+    RxSpeedButton3->setGeometry(23, 16, 27, 82);
+    RxSpeedButton3->setIcon(QIcon(QStringLiteral(":/icons/colour-reset.png")));
+    RxSpeedButton3->setIconSize(QSize(16, 16));
+    HSVBoxControl = new HSVBox(Panel9);
+    HSVBoxControl->setObjectName(QStringLiteral("HSVBox"));
+    HSVBoxControl->setGeometry(56, 16, 177, 81);
+
+    Panel10 = makePanel(Panel9, "Panel10", {56, 106, 179, 238});
+    Panel10->setLineWidth(3);
+    SaveImage = makePicture(Panel10, "SaveImage", {16, 15, 147, 197}, whiteBitmap(229, 312));
+    QFont albumFont(QStringLiteral("Liberation Sans"));
+    albumFont.setPixelSize(12);
+    albumFont.setBold(true);
+    auto makeAlbumLabel = [&](const char *name, const QString &text, const QRect &geometry, Qt::Alignment align) {
+        auto *label = new QLabel(text, Panel10);
+        label->setObjectName(QLatin1String(name));
+        label->setGeometry(geometry);
+        label->setFont(albumFont);
+        label->setAlignment(align | Qt::AlignTop);
+        return label;
+    };
+    Label2 = makeAlbumLabel("Label2", QStringLiteral("fotografie č."), {33, 215, 81, 19}, Qt::AlignHCenter);
+    LbPocet = makeAlbumLabel("LbPocet", QStringLiteral("0"), {107, 215, 13, 19}, Qt::AlignHCenter);
+    fmax = makeAlbumLabel("fmax", QStringLiteral("z 0"), {120, 215, 40, 19}, Qt::AlignLeft);
+
+    Panel11 = makePanel(Panel9, "Panel11", {4, 120, 47, 177}, QFrame::Plain, false);
+    makeBevel(Panel11, "Bevel6", {0, 0, 13, 2});
+    makeBevel(Panel11, "Bevel7", {0, 86, 13, 2});
+    new PictureLabel(Panel11, "Image7", {3, 7, 11, 76}, QStringLiteral("Uložení účesu"), Qt::Vertical);
+    new PictureLabel(Panel11, "Image8", {3, 91, 11, 58}, QStringLiteral("Tisk účesu"), Qt::Vertical);
+    ToolBar4 = makeToolBar(Panel11, "ToolBar4", Qt::Vertical, {19, 0, 28, 177}, 16);
+
+    Button1 = new QPushButton(QStringLiteral("Předchozí"), Panel9);
+    Button1->setObjectName(QStringLiteral("Button1"));
+    Button1->setGeometry(56, 351, 75, 25);
+    Button2 = new QPushButton(QStringLiteral("Další"), Panel9);
+    Button2->setObjectName(QStringLiteral("Button2"));
+    Button2->setGeometry(160, 351, 75, 25);
+
+    // Bottom strip.
+    Panel14 = makePanel(client, "Panel14", {0, 385, 857, 19});
+    new PictureLabel(Panel14, "Image6", {400, 3, 85, 13}, QStringLiteral("Nastavení fotky"), Qt::Horizontal);
+
+    // Hidden auxiliary controls: outside the client area or invisible.
+    ImageSave = makePicture(client, "ImageSave", {874, 28, 229, 312}, whiteBitmap(229, 312));
+    ImageSize = makePicture(client, "ImageSize", {872, 464, 57, 73}, QImage());
+    ImageSize->setAutoSize(true);
+    ImageClear = makePicture(client, "ImageClear", {872, 403, 18, 19}, whiteBitmap(18, 19));
+    ScrollBox = new QScrollArea(client);
+    ScrollBox->setObjectName(QStringLiteral("ScrollBox"));
+    ScrollBox->setGeometry(0, 404, 857, 325);
+    auto *slotHolders = new QWidget;
+    slotHolders->resize(3 * 224, 3 * 299);
+    for (int k = 0; k < 9; ++k) {
+        const QByteArray name = "ImageX" + QByteArray::number(k + 1);
+        ImageX[k] = makePicture(slotHolders, name.constData(), {(k % 3) * 224, (k / 3) * 299, 220, 295},
+                                whiteBitmap(18, 19));
+    }
+    ScrollBox->setWidget(slotHolders);
+    FotoDef = makePicture(pnlPozadi, "FotoDef", {616, 56, 105, 105}, QImage(QStringLiteral(":/photos/default.jpg")));
+    FotoDef->hide();
+    DirectoryList = new QListWidget(pnlPozadi);
+    DirectoryList->setObjectName(QStringLiteral("DirectoryList"));
+    DirectoryList->setGeometry(608, 168, 145, 84);
+    DirectoryList->hide();
+    FileList = new QListWidget(pnlPozadi);
+    FileList->setObjectName(QStringLiteral("FileList"));
+    FileList->setGeometry(608, 264, 145, 97);
+    FileList->hide();
+
+    // Tool buttons, in the order of their bars.
+    ToolButton19 = addToolButton(ToolBar2, "ToolButton19", QStringLiteral("Výchozí fotka"), QStringLiteral("blank-page"), &TFrmMain::ToolButton19Click);
+    ToolButton18 = addToolButton(ToolBar2, "ToolButton18", QStringLiteral("Otevřít fotku"), QStringLiteral("open-folder"), &TFrmMain::ToolButton18Click);
+    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton17"));
+    btnUcesPlus = addToolButton(ToolBar2, "btnUcesPlus", QStringLiteral("Zvětšit účes"), QStringLiteral("zoom-in"), &TFrmMain::btnUcesPlusClick);
+    ToolButton13 = addToolButton(ToolBar2, "ToolButton13", QStringLiteral("Výchozí účes"), QStringLiteral("reset"), &TFrmMain::ToolButton13Click);
+    btnUcesMinus = addToolButton(ToolBar2, "btnUcesMinus", QStringLiteral("Zmenšit účes"), QStringLiteral("zoom-out"), &TFrmMain::btnUcesMinusClick);
+    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton10"));
+    ToolButton11 = addToolButton(ToolBar2, "ToolButton11", QStringLiteral("Zvětšit foto"), QStringLiteral("zoom-in"), &TFrmMain::ToolButton11Click);
+    ToolButton14 = addToolButton(ToolBar2, "ToolButton14", QStringLiteral("Výchozí velikost fotky"), QStringLiteral("reset"), &TFrmMain::ToolButton14Click);
+    ToolButton12 = addToolButton(ToolBar2, "ToolButton12", QStringLiteral("Zmenšit foto"), QStringLiteral("zoom-out"), &TFrmMain::ToolButton12Click);
+    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton15"));
+    btnKalibrace = addToolButton(ToolBar2, "btnKalibrace", QStringLiteral("Zobrazit pomocné čáry"), QStringLiteral("guide-lines"), &TFrmMain::btnKalibraceClick);
+    btnKalibrace->setCheckable(true);
+    btnPosuvImg = addToolButton(ToolBar2, "btnPosuvImg", QStringLiteral("Posouvat fotku myší"), QStringLiteral("photos"), &TFrmMain::btnPosuvImgClick);
+    btnPosuvImg->setCheckable(true);
+
+    ToolButton1 = addToolButton(ToolBar1, "ToolButton1", QStringLiteral("Foto doleva"), QStringLiteral("arrow-left"), &TFrmMain::ToolButton1Click);
+    ToolButton4 = addToolButton(ToolBar1, "ToolButton4", QStringLiteral("Foto doprava"), QStringLiteral("arrow-right"), &TFrmMain::ToolButton4Click);
+    ToolButton5 = addToolButton(ToolBar1, "ToolButton5", QStringLiteral("Výchozí pozice fotky"), QStringLiteral("reset-large"), &TFrmMain::ToolButton5Click);
+    ToolButton6 = addToolButton(ToolBar1, "ToolButton6", QStringLiteral("Foto nahoru"), QStringLiteral("arrow-up"), &TFrmMain::ToolButton6Click);
+    ToolButton7 = addToolButton(ToolBar1, "ToolButton7", QStringLiteral("Foto dolů"), QStringLiteral("arrow-down"), &TFrmMain::ToolButton7Click);
+
+    ToolButton20 = addToolButton(ToolBar4, "ToolButton20", QStringLiteral("Vložit fotografii"), QStringLiteral("floppy"), &TFrmMain::ToolButton20Click);
+    ToolButton21 = addToolButton(ToolBar4, "ToolButton21", QStringLiteral("Exportovat foto"), QStringLiteral("export"), &TFrmMain::ToolButton21Click);
+    ToolButton23 = addToolButton(ToolBar4, "ToolButton23", QStringLiteral("Smazat foto"), QStringLiteral("delete"), &TFrmMain::ToolButton23Click);
+    ToolBar4->addSeparator()->setObjectName(QStringLiteral("ToolButton2"));
+    Tisk = addToolButton(ToolBar4, "Tisk", QStringLiteral("Tisknout foto"), QStringLiteral("printer"), &TFrmMain::TiskClick);
+    ToolButton8 = addToolButton(ToolBar4, "ToolButton8", QStringLiteral("Tisknout všechny fotky"), QStringLiteral("printer-all"), &TFrmMain::ToolButton3Click);
+    ToolButton9 = addToolButton(ToolBar4, "ToolButton9", QStringLiteral("Poslat mailem"), QStringLiteral("mail"), &TFrmMain::ToolButton9Click);
+}
+
+QToolButton *TFrmMain::addToolButton(QToolBar *bar, const char *name, const QString &hint, const QString &icon,
+                                     void (TFrmMain::*handler)())
+{
+    auto *button = new QToolButton(bar);
+    button->setObjectName(QLatin1String(name));
+    button->setToolTip(hint);
+    button->setIcon(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")));
+    button->setAutoRaise(true);
+    if (bar->orientation() == Qt::Vertical)
+        button->setFixedSize(bar == ToolBar2 ? QSize(27, 28) : QSize(28, 27));
+    else
+        button->setFixedSize(27, 26);
+    bar->addWidget(button);
+    connect(button, &QToolButton::clicked, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    return button;
+}
+
+void TFrmMain::createMenu()
+{
+    auto addItem = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &shortcut,
+                          void (TFrmMain::*handler)()) {
+        QAction *action = menu->addAction(text);
+        action->setObjectName(QLatin1String(name));
+        if (!shortcut.isEmpty())
+            action->setShortcut(shortcut);
+        connect(action, &QAction::triggered, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        return action;
+    };
+
+    QMenu *soubor = menuBar()->addMenu(QStringLiteral("Soubor"));
+    soubor->setObjectName(QStringLiteral("Soubor1"));
+    Otevt1 = addItem(soubor, "Otevt1", QStringLiteral("Otevřít foto"), QKeySequence(Qt::CTRL | Qt::Key_O), &TFrmMain::ToolButton18Click);
+    Uloit1 = addItem(soubor, "Uloit1", QStringLiteral("Uložit do seznamu"), QKeySequence(Qt::CTRL | Qt::Key_S), &TFrmMain::ToolButton20Click);
+    soubor->addSeparator()->setObjectName(QStringLiteral("N2"));
+    isknoutaktulnfoto1 = addItem(soubor, "isknoutaktulnfoto1", QStringLiteral("Tisknout aktuální foto"), QKeySequence(Qt::CTRL | Qt::Key_T), &TFrmMain::TiskClick);
+    soubor->addSeparator()->setObjectName(QStringLiteral("N1"));
+    Konec1 = addItem(soubor, "Konec1", QStringLiteral("Konec"), QKeySequence(), &TFrmMain::Konec1Click);
+
+    QMenu *napoveda = menuBar()->addMenu(QStringLiteral("Nápověda"));
+    napoveda->setObjectName(QStringLiteral("Npovda1"));
+    Npovda2 = addItem(napoveda, "Npovda2", QStringLiteral("Nápověda"), QKeySequence(Qt::Key_F1), &TFrmMain::Npovda2Click);
+    Oprogramu1 = addItem(napoveda, "Oprogramu1", QStringLiteral("O programu"), QKeySequence(), &TFrmMain::Oprogramu1Click);
+}
+
+void TFrmMain::wireCommands()
+{
+    auto command = [this](void (TFrmMain::*handler)()) {
+        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
+    };
+    connect(RxSpeedButton1, &QToolButton::clicked, this, command(&TFrmMain::RxSpeedButton1Click));
+    connect(RxSpeedButton2, &QToolButton::clicked, this, command(&TFrmMain::RxSpeedButton2Click));
+    connect(RxSpeedButton3, &QToolButton::clicked, this, command(&TFrmMain::RxSpeedButton3Click));
+    connect(ComboBox, &QComboBox::activated, this, command(&TFrmMain::ComboBoxChange));
+    connect(HSVBoxControl, &HSVBox::changed, this, command(&TFrmMain::HSVBoxChange));
+    connect(Button1, &QPushButton::clicked, this, command(&TFrmMain::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, command(&TFrmMain::Button2Click));
+
+    for (PictureBox *layer : {ImgFoto, ImgUces}) {
+        connect(layer, &PictureBox::mousePressed, this, [this, layer](QMouseEvent *event) {
+            runCommand([&] { ControlMouseDown(layer, event); });
+        });
+        connect(layer, &PictureBox::mouseMoved, this, [this, layer](QMouseEvent *event) {
+            runCommand([&] { ControlMouseMove(layer, event); });
+        });
+        connect(layer, &PictureBox::mouseReleased, this, [this, layer](QMouseEvent *event) {
+            runCommand([&] { ControlMouseUp(layer, event); });
+        });
+    }
+}
