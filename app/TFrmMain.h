@@ -195,5 +195,8 @@ private:
     // [fitting]
     // [colour]
     // [album]
-    // [output]
+    // [export]
+    // [print]
+    // [mail]
+    // [help]
 };
