@@ -29,8 +29,8 @@ constexpr int ClientWidth = 857;
 constexpr int ClientHeight = 404;
 
 // A panel with the original's bevels: raised, lowered or none, one pixel wide.
-QFrame *makePanel(QWidget *parent, const char *name, const QRect &geometry,
-                  QFrame::Shadow shadow = QFrame::Raised, bool bevel = true)
+QFrame *makePanel(QWidget *parent, const char *name, const QRect &geometry, QFrame::Shadow shadow = QFrame::Raised,
+                  bool bevel = true)
 {
     auto *panel = new QFrame(parent);
     panel->setObjectName(QLatin1String(name));
@@ -62,7 +62,8 @@ QToolBar *makeToolBar(QWidget *parent, const char *name, Qt::Orientation orienta
     bar->setFloatable(false);
     bar->setIconSize(QSize(iconSize, iconSize));
     bar->setGeometry(geometry);
-    bar->setStyleSheet(QStringLiteral("QToolBar { border: none; background: transparent; spacing: 0px; padding: 0px; }"));
+    bar->setStyleSheet(
+        QStringLiteral("QToolBar { border: none; background: transparent; spacing: 0px; padding: 0px; }"));
     return bar;
 }
 
@@ -88,8 +89,8 @@ TFrmMain::TFrmMain(UserDialogs &dialogs, QWidget *parent) : QMainWindow(parent),
 {
     setObjectName(QStringLiteral("FrmMain"));
     setWindowTitle(QStringLiteral("Kadelo - Česelka - 1.0"));
-    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint
-                   | Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
+                   Qt::WindowCloseButtonHint | Qt::MSWindowsFixedSizeDialogHint);
     QFont windowFont = font();
     windowFont.setPixelSize(11);
     setFont(windowFont);
@@ -114,6 +115,19 @@ void TFrmMain::attachDialogs(TAboutBox *aboutBox, TFormExport *formExport, TFrmN
 void TFrmMain::runCommand(const std::function<void()> &handler)
 {
     runGuarded(m_dialogs, handler);
+}
+
+void TFrmMain::runCommand(const QString &handlerName, const std::function<void()> &handler)
+{
+    Q_EMIT commandStarted(handlerName);
+    runGuarded(m_dialogs, handler);
+}
+
+std::function<void()> TFrmMain::command(const char *handlerName, Handler handler)
+{
+    return [this, handlerName, handler] {
+        runCommand(QLatin1String(handlerName), [this, handler] { (this->*handler)(); });
+    };
 }
 
 void TFrmMain::FormCreate()
@@ -151,7 +165,8 @@ void TFrmMain::createLayout()
     ScrNahledy->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     ScrNahledy->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     ScrNahledy->setWidgetResizable(false);
-    ScrNahledy->setStyleSheet(QStringLiteral("QScrollArea#ScrNahledy, QWidget#ScrNahledyContent { background: rgb(160,160,164); }"));
+    ScrNahledy->setStyleSheet(
+        QStringLiteral("QScrollArea#ScrNahledy, QWidget#ScrNahledyContent { background: rgb(160,160,164); }"));
     ScrNahledyContent = new QWidget;
     ScrNahledyContent->setObjectName(QStringLiteral("ScrNahledyContent"));
     ScrNahledyContent->resize(180, 0);
@@ -273,8 +288,8 @@ void TFrmMain::createLayout()
     slotHolders->resize(3 * 224, 3 * 299);
     for (int k = 0; k < 9; ++k) {
         const QByteArray name = "ImageX" + QByteArray::number(k + 1);
-        ImageX[k] = makePicture(slotHolders, name.constData(), {(k % 3) * 224, (k / 3) * 299, 220, 295},
-                                whiteBitmap(18, 19));
+        ImageX[k] =
+            makePicture(slotHolders, name.constData(), {(k % 3) * 224, (k / 3) * 299, 220, 295}, whiteBitmap(18, 19));
     }
     ScrollBox->setWidget(slotHolders);
     FotoDef = makePicture(pnlPozadi, "FotoDef", {616, 56, 105, 105}, QImage(QStringLiteral(":/photos/default.jpg")));
@@ -289,39 +304,60 @@ void TFrmMain::createLayout()
     FileList->hide();
 
     // Tool buttons, in the order of their bars.
-    ToolButton19 = addToolButton(ToolBar2, "ToolButton19", QStringLiteral("Výchozí fotka"), QStringLiteral("blank-page"), &TFrmMain::ToolButton19Click);
-    ToolButton18 = addToolButton(ToolBar2, "ToolButton18", QStringLiteral("Otevřít fotku"), QStringLiteral("open-folder"), &TFrmMain::ToolButton18Click);
+    ToolButton19 = addToolButton(ToolBar2, "ToolButton19", QStringLiteral("Výchozí fotka"),
+                                 QStringLiteral("blank-page"), "ToolButton19Click", &TFrmMain::ToolButton19Click);
+    ToolButton18 = addToolButton(ToolBar2, "ToolButton18", QStringLiteral("Otevřít fotku"),
+                                 QStringLiteral("open-folder"), "ToolButton18Click", &TFrmMain::ToolButton18Click);
     ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton17"));
-    btnUcesPlus = addToolButton(ToolBar2, "btnUcesPlus", QStringLiteral("Zvětšit účes"), QStringLiteral("zoom-in"), &TFrmMain::btnUcesPlusClick);
-    ToolButton13 = addToolButton(ToolBar2, "ToolButton13", QStringLiteral("Výchozí účes"), QStringLiteral("reset"), &TFrmMain::ToolButton13Click);
-    btnUcesMinus = addToolButton(ToolBar2, "btnUcesMinus", QStringLiteral("Zmenšit účes"), QStringLiteral("zoom-out"), &TFrmMain::btnUcesMinusClick);
+    btnUcesPlus = addToolButton(ToolBar2, "btnUcesPlus", QStringLiteral("Zvětšit účes"), QStringLiteral("zoom-in"),
+                                "btnUcesPlusClick", &TFrmMain::btnUcesPlusClick);
+    ToolButton13 = addToolButton(ToolBar2, "ToolButton13", QStringLiteral("Výchozí účes"), QStringLiteral("reset"),
+                                 "ToolButton13Click", &TFrmMain::ToolButton13Click);
+    btnUcesMinus = addToolButton(ToolBar2, "btnUcesMinus", QStringLiteral("Zmenšit účes"), QStringLiteral("zoom-out"),
+                                 "btnUcesMinusClick", &TFrmMain::btnUcesMinusClick);
     ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton10"));
-    ToolButton11 = addToolButton(ToolBar2, "ToolButton11", QStringLiteral("Zvětšit foto"), QStringLiteral("zoom-in"), &TFrmMain::ToolButton11Click);
-    ToolButton14 = addToolButton(ToolBar2, "ToolButton14", QStringLiteral("Výchozí velikost fotky"), QStringLiteral("reset"), &TFrmMain::ToolButton14Click);
-    ToolButton12 = addToolButton(ToolBar2, "ToolButton12", QStringLiteral("Zmenšit foto"), QStringLiteral("zoom-out"), &TFrmMain::ToolButton12Click);
+    ToolButton11 = addToolButton(ToolBar2, "ToolButton11", QStringLiteral("Zvětšit foto"), QStringLiteral("zoom-in"),
+                                 "ToolButton11Click", &TFrmMain::ToolButton11Click);
+    ToolButton14 = addToolButton(ToolBar2, "ToolButton14", QStringLiteral("Výchozí velikost fotky"),
+                                 QStringLiteral("reset"), "ToolButton14Click", &TFrmMain::ToolButton14Click);
+    ToolButton12 = addToolButton(ToolBar2, "ToolButton12", QStringLiteral("Zmenšit foto"), QStringLiteral("zoom-out"),
+                                 "ToolButton12Click", &TFrmMain::ToolButton12Click);
     ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton15"));
-    btnKalibrace = addToolButton(ToolBar2, "btnKalibrace", QStringLiteral("Zobrazit pomocné čáry"), QStringLiteral("guide-lines"), &TFrmMain::btnKalibraceClick);
+    btnKalibrace = addToolButton(ToolBar2, "btnKalibrace", QStringLiteral("Zobrazit pomocné čáry"),
+                                 QStringLiteral("guide-lines"), "btnKalibraceClick", &TFrmMain::btnKalibraceClick);
     btnKalibrace->setCheckable(true);
-    btnPosuvImg = addToolButton(ToolBar2, "btnPosuvImg", QStringLiteral("Posouvat fotku myší"), QStringLiteral("photos"), &TFrmMain::btnPosuvImgClick);
+    btnPosuvImg = addToolButton(ToolBar2, "btnPosuvImg", QStringLiteral("Posouvat fotku myší"),
+                                QStringLiteral("photos"), "btnPosuvImgClick", &TFrmMain::btnPosuvImgClick);
     btnPosuvImg->setCheckable(true);
 
-    ToolButton1 = addToolButton(ToolBar1, "ToolButton1", QStringLiteral("Foto doleva"), QStringLiteral("arrow-left"), &TFrmMain::ToolButton1Click);
-    ToolButton4 = addToolButton(ToolBar1, "ToolButton4", QStringLiteral("Foto doprava"), QStringLiteral("arrow-right"), &TFrmMain::ToolButton4Click);
-    ToolButton5 = addToolButton(ToolBar1, "ToolButton5", QStringLiteral("Výchozí pozice fotky"), QStringLiteral("reset-large"), &TFrmMain::ToolButton5Click);
-    ToolButton6 = addToolButton(ToolBar1, "ToolButton6", QStringLiteral("Foto nahoru"), QStringLiteral("arrow-up"), &TFrmMain::ToolButton6Click);
-    ToolButton7 = addToolButton(ToolBar1, "ToolButton7", QStringLiteral("Foto dolů"), QStringLiteral("arrow-down"), &TFrmMain::ToolButton7Click);
+    ToolButton1 = addToolButton(ToolBar1, "ToolButton1", QStringLiteral("Foto doleva"), QStringLiteral("arrow-left"),
+                                "ToolButton1Click", &TFrmMain::ToolButton1Click);
+    ToolButton4 = addToolButton(ToolBar1, "ToolButton4", QStringLiteral("Foto doprava"), QStringLiteral("arrow-right"),
+                                "ToolButton4Click", &TFrmMain::ToolButton4Click);
+    ToolButton5 = addToolButton(ToolBar1, "ToolButton5", QStringLiteral("Výchozí pozice fotky"),
+                                QStringLiteral("reset-large"), "ToolButton5Click", &TFrmMain::ToolButton5Click);
+    ToolButton6 = addToolButton(ToolBar1, "ToolButton6", QStringLiteral("Foto nahoru"), QStringLiteral("arrow-up"),
+                                "ToolButton6Click", &TFrmMain::ToolButton6Click);
+    ToolButton7 = addToolButton(ToolBar1, "ToolButton7", QStringLiteral("Foto dolů"), QStringLiteral("arrow-down"),
+                                "ToolButton7Click", &TFrmMain::ToolButton7Click);
 
-    ToolButton20 = addToolButton(ToolBar4, "ToolButton20", QStringLiteral("Vložit fotografii"), QStringLiteral("floppy"), &TFrmMain::ToolButton20Click);
-    ToolButton21 = addToolButton(ToolBar4, "ToolButton21", QStringLiteral("Exportovat foto"), QStringLiteral("export"), &TFrmMain::ToolButton21Click);
-    ToolButton23 = addToolButton(ToolBar4, "ToolButton23", QStringLiteral("Smazat foto"), QStringLiteral("delete"), &TFrmMain::ToolButton23Click);
+    ToolButton20 = addToolButton(ToolBar4, "ToolButton20", QStringLiteral("Vložit fotografii"),
+                                 QStringLiteral("floppy"), "ToolButton20Click", &TFrmMain::ToolButton20Click);
+    ToolButton21 = addToolButton(ToolBar4, "ToolButton21", QStringLiteral("Exportovat foto"), QStringLiteral("export"),
+                                 "ToolButton21Click", &TFrmMain::ToolButton21Click);
+    ToolButton23 = addToolButton(ToolBar4, "ToolButton23", QStringLiteral("Smazat foto"), QStringLiteral("delete"),
+                                 "ToolButton23Click", &TFrmMain::ToolButton23Click);
     ToolBar4->addSeparator()->setObjectName(QStringLiteral("ToolButton2"));
-    Tisk = addToolButton(ToolBar4, "Tisk", QStringLiteral("Tisknout foto"), QStringLiteral("printer"), &TFrmMain::TiskClick);
-    ToolButton8 = addToolButton(ToolBar4, "ToolButton8", QStringLiteral("Tisknout všechny fotky"), QStringLiteral("printer-all"), &TFrmMain::ToolButton3Click);
-    ToolButton9 = addToolButton(ToolBar4, "ToolButton9", QStringLiteral("Poslat mailem"), QStringLiteral("mail"), &TFrmMain::ToolButton9Click);
+    Tisk = addToolButton(ToolBar4, "Tisk", QStringLiteral("Tisknout foto"), QStringLiteral("printer"), "TiskClick",
+                         &TFrmMain::TiskClick);
+    ToolButton8 = addToolButton(ToolBar4, "ToolButton8", QStringLiteral("Tisknout všechny fotky"),
+                                QStringLiteral("printer-all"), "ToolButton3Click", &TFrmMain::ToolButton3Click);
+    ToolButton9 = addToolButton(ToolBar4, "ToolButton9", QStringLiteral("Poslat mailem"), QStringLiteral("mail"),
+                                "ToolButton9Click", &TFrmMain::ToolButton9Click);
 }
 
 QToolButton *TFrmMain::addToolButton(QToolBar *bar, const char *name, const QString &hint, const QString &icon,
-                                     void (TFrmMain::*handler)())
+                                     const char *handlerName, Handler handler)
 {
     auto *button = new QToolButton(bar);
     button->setObjectName(QLatin1String(name));
@@ -333,59 +369,64 @@ QToolButton *TFrmMain::addToolButton(QToolBar *bar, const char *name, const QStr
     else
         button->setFixedSize(27, 26);
     bar->addWidget(button);
-    connect(button, &QToolButton::clicked, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+    connect(button, &QToolButton::clicked, this, command(handlerName, handler));
     return button;
 }
 
 void TFrmMain::createMenu()
 {
     auto addItem = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &shortcut,
-                          void (TFrmMain::*handler)()) {
+                          const char *handlerName, Handler handler) {
         QAction *action = menu->addAction(text);
         action->setObjectName(QLatin1String(name));
         if (!shortcut.isEmpty())
             action->setShortcut(shortcut);
-        connect(action, &QAction::triggered, this, [this, handler] { runCommand([this, handler] { (this->*handler)(); }); });
+        connect(action, &QAction::triggered, this, command(handlerName, handler));
         return action;
     };
 
     QMenu *soubor = menuBar()->addMenu(QStringLiteral("Soubor"));
     soubor->setObjectName(QStringLiteral("Soubor1"));
-    Otevt1 = addItem(soubor, "Otevt1", QStringLiteral("Otevřít foto"), QKeySequence(Qt::CTRL | Qt::Key_O), &TFrmMain::ToolButton18Click);
-    Uloit1 = addItem(soubor, "Uloit1", QStringLiteral("Uložit do seznamu"), QKeySequence(Qt::CTRL | Qt::Key_S), &TFrmMain::ToolButton20Click);
+    Otevt1 = addItem(soubor, "Otevt1", QStringLiteral("Otevřít foto"), QKeySequence(Qt::CTRL | Qt::Key_O),
+                     "ToolButton18Click", &TFrmMain::ToolButton18Click);
+    Uloit1 = addItem(soubor, "Uloit1", QStringLiteral("Uložit do seznamu"), QKeySequence(Qt::CTRL | Qt::Key_S),
+                     "ToolButton20Click", &TFrmMain::ToolButton20Click);
     soubor->addSeparator()->setObjectName(QStringLiteral("N2"));
-    isknoutaktulnfoto1 = addItem(soubor, "isknoutaktulnfoto1", QStringLiteral("Tisknout aktuální foto"), QKeySequence(Qt::CTRL | Qt::Key_T), &TFrmMain::TiskClick);
+    isknoutaktulnfoto1 = addItem(soubor, "isknoutaktulnfoto1", QStringLiteral("Tisknout aktuální foto"),
+                                 QKeySequence(Qt::CTRL | Qt::Key_T), "TiskClick", &TFrmMain::TiskClick);
     soubor->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Konec1 = addItem(soubor, "Konec1", QStringLiteral("Konec"), QKeySequence(), &TFrmMain::Konec1Click);
+    Konec1 = addItem(soubor, "Konec1", QStringLiteral("Konec"), QKeySequence(), "Konec1Click", &TFrmMain::Konec1Click);
 
     QMenu *napoveda = menuBar()->addMenu(QStringLiteral("Nápověda"));
     napoveda->setObjectName(QStringLiteral("Npovda1"));
-    Npovda2 = addItem(napoveda, "Npovda2", QStringLiteral("Nápověda"), QKeySequence(Qt::Key_F1), &TFrmMain::Npovda2Click);
-    Oprogramu1 = addItem(napoveda, "Oprogramu1", QStringLiteral("O programu"), QKeySequence(), &TFrmMain::Oprogramu1Click);
+    Npovda2 = addItem(napoveda, "Npovda2", QStringLiteral("Nápověda"), QKeySequence(Qt::Key_F1), "Npovda2Click",
+                      &TFrmMain::Npovda2Click);
+    Oprogramu1 = addItem(napoveda, "Oprogramu1", QStringLiteral("O programu"), QKeySequence(), "Oprogramu1Click",
+                         &TFrmMain::Oprogramu1Click);
 }
 
 void TFrmMain::wireCommands()
 {
-    auto command = [this](void (TFrmMain::*handler)()) {
-        return [this, handler] { runCommand([this, handler] { (this->*handler)(); }); };
-    };
-    connect(RxSpeedButton1, &QToolButton::clicked, this, command(&TFrmMain::RxSpeedButton1Click));
-    connect(RxSpeedButton2, &QToolButton::clicked, this, command(&TFrmMain::RxSpeedButton2Click));
-    connect(RxSpeedButton3, &QToolButton::clicked, this, command(&TFrmMain::RxSpeedButton3Click));
-    connect(ComboBox, &QComboBox::activated, this, command(&TFrmMain::ComboBoxChange));
-    connect(HSVBoxControl, &HSVBox::changed, this, command(&TFrmMain::HSVBoxChange));
-    connect(Button1, &QPushButton::clicked, this, command(&TFrmMain::Button1Click));
-    connect(Button2, &QPushButton::clicked, this, command(&TFrmMain::Button2Click));
+    connect(RxSpeedButton1, &QToolButton::clicked, this,
+            command("RxSpeedButton1Click", &TFrmMain::RxSpeedButton1Click));
+    connect(RxSpeedButton2, &QToolButton::clicked, this,
+            command("RxSpeedButton2Click", &TFrmMain::RxSpeedButton2Click));
+    connect(RxSpeedButton3, &QToolButton::clicked, this,
+            command("RxSpeedButton3Click", &TFrmMain::RxSpeedButton3Click));
+    connect(ComboBox, &QComboBox::activated, this, command("ComboBoxChange", &TFrmMain::ComboBoxChange));
+    connect(HSVBoxControl, &HSVBox::changed, this, command("HSVBoxChange", &TFrmMain::HSVBoxChange));
+    connect(Button1, &QPushButton::clicked, this, command("Button1Click", &TFrmMain::Button1Click));
+    connect(Button2, &QPushButton::clicked, this, command("Button2Click", &TFrmMain::Button2Click));
 
     for (PictureBox *layer : {ImgFoto, ImgUces}) {
         connect(layer, &PictureBox::mousePressed, this, [this, layer](QMouseEvent *event) {
-            runCommand([&] { ControlMouseDown(layer, event); });
+            runCommand(QStringLiteral("ControlMouseDown"), [&] { ControlMouseDown(layer, event); });
         });
         connect(layer, &PictureBox::mouseMoved, this, [this, layer](QMouseEvent *event) {
-            runCommand([&] { ControlMouseMove(layer, event); });
+            runCommand(QStringLiteral("ControlMouseMove"), [&] { ControlMouseMove(layer, event); });
         });
         connect(layer, &PictureBox::mouseReleased, this, [this, layer](QMouseEvent *event) {
-            runCommand([&] { ControlMouseUp(layer, event); });
+            runCommand(QStringLiteral("ControlMouseUp"), [&] { ControlMouseUp(layer, event); });
         });
     }
 }

@@ -41,10 +41,17 @@ public:
 
     // Runs a command the way a button or menu item does: inside the handler guard.
     void runCommand(const std::function<void()> &handler);
+    // The same, announcing the handler's name first (buttons, menu items, shortcuts).
+    void runCommand(const QString &handlerName, const std::function<void()> &handler);
 
     UserDialogs &dialogs() { return m_dialogs; }
     const QString &applicationFolder() const { return m_applicationFolder; }
 
+Q_SIGNALS:
+    // Emitted as a command starts, with its handler's name ("ToolButton20Click").
+    void commandStarted(const QString &handlerName);
+
+public:
     // --- Application shell ------------------------------------------------------------
     void FormCreate();
     void Konec1Click();
@@ -181,8 +188,10 @@ private:
     void createLayout();
     void createMenu();
     void wireCommands();
+    using Handler = void (TFrmMain::*)();
+    std::function<void()> command(const char *handlerName, Handler handler);
     QToolButton *addToolButton(QToolBar *bar, const char *name, const QString &hint, const QString &icon,
-                               void (TFrmMain::*handler)());
+                               const char *handlerName, Handler handler);
 
     UserDialogs &m_dialogs;
     QString m_applicationFolder;

@@ -8,10 +8,7 @@
 class PlatformError : public std::runtime_error
 {
 public:
-    explicit PlatformError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message)
-    {
-    }
+    explicit PlatformError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
 
     const QString &message() const noexcept { return m_message; }
 

@@ -12,10 +12,10 @@ class PrinterCanvas
 public:
     virtual ~PrinterCanvas() = default;
 
-    virtual int resolutionX() const = 0;      // printer pixels per inch, horizontally
-    virtual int resolutionY() const = 0;      // printer pixels per inch, vertically
-    virtual int physicalOffsetX() const = 0;  // printable area from the sheet's left edge
-    virtual int physicalOffsetY() const = 0;  // printable area from the sheet's top edge
+    virtual int resolutionX() const = 0;     // printer pixels per inch, horizontally
+    virtual int resolutionY() const = 0;     // printer pixels per inch, vertically
+    virtual int physicalOffsetX() const = 0; // printable area from the sheet's left edge
+    virtual int physicalOffsetY() const = 0; // printable area from the sheet's top edge
 
     virtual void setTitle(const QString &title) = 0;
     virtual void beginDoc() = 0;

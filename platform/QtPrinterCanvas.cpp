@@ -4,9 +4,7 @@
 
 #include <QPrinter>
 
-QtPrinterCanvas::QtPrinterCanvas(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer))
-{
-}
+QtPrinterCanvas::QtPrinterCanvas(std::unique_ptr<QPrinter> printer) : m_printer(std::move(printer)) {}
 
 QtPrinterCanvas::~QtPrinterCanvas()
 {
@@ -26,14 +24,14 @@ int QtPrinterCanvas::resolutionY() const
 
 int QtPrinterCanvas::physicalOffsetX() const
 {
-    return m_printer->pageRect(QPrinter::DevicePixel).toRect().left()
-           - m_printer->paperRect(QPrinter::DevicePixel).toRect().left();
+    return m_printer->pageRect(QPrinter::DevicePixel).toRect().left() -
+           m_printer->paperRect(QPrinter::DevicePixel).toRect().left();
 }
 
 int QtPrinterCanvas::physicalOffsetY() const
 {
-    return m_printer->pageRect(QPrinter::DevicePixel).toRect().top()
-           - m_printer->paperRect(QPrinter::DevicePixel).toRect().top();
+    return m_printer->pageRect(QPrinter::DevicePixel).toRect().top() -
+           m_printer->paperRect(QPrinter::DevicePixel).toRect().top();
 }
 
 void QtPrinterCanvas::setTitle(const QString &title)

@@ -9,10 +9,10 @@ class PrinterCanvas;
 // A file dialog as the commands ask for it.
 struct FileDialogRequest
 {
-    QStringList filters;        // "Description (*.ext)" entries, in order
-    int selectedFilter = 0;     // index into filters
-    QString fileName;           // preselected file name (may be empty)
-    QString defaultSuffix;      // appended to a name typed without one ("jpg")
+    QStringList filters;    // "Description (*.ext)" entries, in order
+    int selectedFilter = 0; // index into filters
+    QString fileName;       // preselected file name (may be empty)
+    QString defaultSuffix;  // appended to a name typed without one ("jpg")
     bool confirmOverwrite = false;
 };
 

@@ -41,5 +41,9 @@ public:
     QList<FileDialogRequest> fileRequests;
 
     QStringList texts(const QString &kind) const;
-    void clear() { shown.clear(); fileRequests.clear(); }
+    void clear()
+    {
+        shown.clear();
+        fileRequests.clear();
+    }
 };
