@@ -7,6 +7,7 @@
 
 KadeloWindows::KadeloWindows() = default;
 KadeloWindows::KadeloWindows(KadeloWindows &&) noexcept = default;
+KadeloWindows &KadeloWindows::operator=(KadeloWindows &&) noexcept = default;
 
 KadeloWindows::~KadeloWindows()
 {

@@ -18,6 +18,7 @@ struct KadeloWindows
 
     KadeloWindows();
     KadeloWindows(KadeloWindows &&) noexcept;
+    KadeloWindows &operator=(KadeloWindows &&) noexcept;
     ~KadeloWindows();
 };
 
