@@ -19,7 +19,7 @@ packages=(
   qt6-base-dev libjpeg62-turbo-dev libmagick++-6.q16-dev
   fonts-liberation fonts-dejavu-core xdg-utils
   libgtest-dev libgmock-dev libbenchmark-dev
-  xvfb xauth poppler-utils desktop-file-utils appstream dpkg-dev file
+  xvfb xauth x11-utils poppler-utils desktop-file-utils appstream dpkg-dev file
 )
 
 install_missing() {
