@@ -9,7 +9,10 @@ namespace {
 
 constexpr double Pi = 3.14159265358979323846;
 
-double sq(double v) { return v * v; }
+double sq(double v)
+{
+    return v * v;
+}
 
 QImage rasterise(const QPainterPath &path)
 {
@@ -62,7 +65,10 @@ std::vector<float> distanceTo(const std::vector<unsigned char> &source)
 
 constexpr int LatticeSize = 64;
 
-int clampByte(double v) { return std::clamp(static_cast<int>(std::lround(v)), 0, 255); }
+int clampByte(double v)
+{
+    return std::clamp(static_cast<int>(std::lround(v)), 0, 255);
+}
 
 } // namespace
 
@@ -172,7 +178,10 @@ double HairCanvas::distanceFace(QPointF p) const
     return m_distFace[static_cast<std::size_t>(y) * Face::Width + x];
 }
 
-void HairCanvas::setSheen(std::function<double(QPointF, double, double)> sheen) { m_sheen = std::move(sheen); }
+void HairCanvas::setSheen(std::function<double(QPointF, double, double)> sheen)
+{
+    m_sheen = std::move(sheen);
+}
 
 double HairCanvas::shade(QPointF p) const
 {
@@ -189,7 +198,8 @@ double HairCanvas::noise(QPointF p, double cell) const
     const int ix = static_cast<int>(std::floor(fx)), iy = static_cast<int>(std::floor(fy));
     const double tx = smoothstep(0, 1, fx - ix), ty = smoothstep(0, 1, fy - iy);
     auto at = [&](int x, int y) {
-        const int wx = ((x % LatticeSize) + LatticeSize) % LatticeSize, wy = ((y % LatticeSize) + LatticeSize) % LatticeSize;
+        const int wx = ((x % LatticeSize) + LatticeSize) % LatticeSize,
+                  wy = ((y % LatticeSize) + LatticeSize) % LatticeSize;
         return static_cast<double>(m_lattice[static_cast<std::size_t>(wy) * LatticeSize + wx]);
     };
     const double top = at(ix, iy) * (1 - tx) + at(ix + 1, iy) * tx;
@@ -197,7 +207,10 @@ double HairCanvas::noise(QPointF p, double cell) const
     return top * (1 - ty) + bottom * ty;
 }
 
-double HairCanvas::sheen(QPointF p) const { return m_sheen(p, distanceOut(p), distanceFace(p)); }
+double HairCanvas::sheen(QPointF p) const
+{
+    return m_sheen(p, distanceOut(p), distanceFace(p));
+}
 
 QColor HairCanvas::strandColour(QPointF p, double brightness, double highlight, double along) const
 {

@@ -36,11 +36,11 @@ struct StrandLayer
     double shadeMin = 0.8; // brightness against the hair colour
     double shadeMax = 1.1;
     double alpha = 0.85;
-    double overshoot = 4;  // how far a tip may run out of the hair region
-    double curl = 0;       // wiggle of each strand, radians
+    double overshoot = 4; // how far a tip may run out of the hair region
+    double curl = 0;      // wiggle of each strand, radians
     double curlPeriod = 18;
-    double highlight = 1;  // how much of the sheen this layer carries
-    bool onSheen = false;  // seed where the sheen is, for highlight streaks
+    double highlight = 1; // how much of the sheen this layer carries
+    bool onSheen = false; // seed where the sheen is, for highlight streaks
 };
 
 // Draws hair as many thin strands on a transparent canvas: a dark body fills the region, and

@@ -197,7 +197,10 @@ void paintHair(HairCanvas &canvas, const Texture &t, std::uint32_t seed)
     canvas.paintStrands(fly, random);
 }
 
-QImage finishKeyed(HairCanvas &canvas) { return keyOut(canvas.finish()); }
+QImage finishKeyed(HairCanvas &canvas)
+{
+    return keyOut(canvas.finish());
+}
 
 // --- Women ---------------------------------------------------------------------------------
 
@@ -323,13 +326,8 @@ QPainterPath tieAround(QPointF centre, double rx, double ry)
 QImage ponytail()
 {
     // Hair combed back from the face, the tail tied low and laid over the right shoulder.
-    QPainterPath hair = mirrored({{Cx, 32},
-                                  {Cx + 40, 35},
-                                  {Cx + 66, 52},
-                                  {Cx + 77, 86},
-                                  {Cx + 78, 124},
-                                  {Cx + 72, 150},
-                                  {Cx + 63, 162}});
+    QPainterPath hair = mirrored(
+        {{Cx, 32}, {Cx + 40, 35}, {Cx + 66, 52}, {Cx + 77, 86}, {Cx + 78, 124}, {Cx + 72, 150}, {Cx + 63, 162}});
     const QPainterPath tail = smoothClosedPath({{Cx + 62, 148},
                                                 {Cx + 78, 150},
                                                 {Cx + 90, 176},
@@ -519,7 +517,9 @@ QImage mediumLength()
     cut.temple = 50;
     Parted flow;
     flow.partX = Cx + 4;
-    flow.hang = [](QPointF p, double side) { return QPointF(side * 0.15 - side * 0.3 * smoothstep(200, 240, p.y()), 1); };
+    flow.hang = [](QPointF p, double side) {
+        return QPointF(side * 0.15 - side * 0.3 * smoothstep(200, 240, p.y()), 1);
+    };
     HairCanvas canvas(hair, faceOpening(cut), DarkBrown, flow, 204);
     Texture t;
     t.minLength = 40;
@@ -561,17 +561,12 @@ QImage pageboy()
 
 QImage pigtails()
 {
-    QPainterPath hair = mirrored({{Cx, 33},
-                                  {Cx + 40, 36},
-                                  {Cx + 66, 53},
-                                  {Cx + 77, 90},
-                                  {Cx + 77, 130},
-                                  {Cx + 68, 152},
-                                  {Cx + 60, 150}});
+    QPainterPath hair = mirrored(
+        {{Cx, 33}, {Cx + 40, 36}, {Cx + 66, 53}, {Cx + 77, 90}, {Cx + 77, 130}, {Cx + 68, 152}, {Cx + 60, 150}});
     for (double side : {-1.0, 1.0}) {
-        std::vector<QPointF> bunch = {{Cx + side * 72, 130}, {Cx + side * 92, 140}, {Cx + side * 104, 180},
+        std::vector<QPointF> bunch = {{Cx + side * 72, 130},  {Cx + side * 92, 140}, {Cx + side * 104, 180},
                                       {Cx + side * 106, 230}, {Cx + side * 96, 262}, {Cx + side * 86, 250},
-                                      {Cx + side * 80, 200}, {Cx + side * 72, 160}};
+                                      {Cx + side * 80, 200},  {Cx + side * 72, 160}};
         hair = hair.united(smoothClosedPath(bunch));
     }
     FaceCut cut;

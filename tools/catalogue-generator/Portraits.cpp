@@ -80,9 +80,13 @@ bool writePortraits(const QString &fixtureFolder, const QString &photoFolder)
         QString target;
     };
     const Job jobs[] = {
-        {QStringLiteral("astronaut.png"), {QPointF(225.5, 102.5), 144.0, 225.5}, QSize(228, 314),
+        {QStringLiteral("astronaut.png"),
+         {QPointF(225.5, 102.5), 144.0, 225.5},
+         QSize(228, 314),
          QStringLiteral("startup.jpg")},
-        {QStringLiteral("grace_hopper.jpg"), {QPointF(264.0, 188.0), 276.0, 265.0}, QSize(230, 320),
+        {QStringLiteral("grace_hopper.jpg"),
+         {QPointF(264.0, 188.0), 276.0, 265.0},
+         QSize(230, 320),
          QStringLiteral("default.jpg")},
     };
     for (const Job &job : jobs) {
