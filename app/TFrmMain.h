@@ -1,5 +1,7 @@
 #pragma once
 
+#include "fitting/LayerDrag.h"
+
 #include <QImage>
 #include <QMainWindow>
 #include <QString>
@@ -202,6 +204,12 @@ private:
     // --- Subsystem state: each subsystem adds its members in its own block below. ------
     // [catalogue]
     // [fitting]
+public:
+    LayerDrag layerDrag; // the pressed flag and grab point of a drag in the fitting area
+
+private:
+    void fitPhotoToHairstyle();
+    FittingLayer fittingLayerOf(const QWidget *sender) const;
     // [colour]
     // [album]
     // [export]

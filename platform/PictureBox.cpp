@@ -4,17 +4,29 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-PictureBox::PictureBox(QWidget *parent) : QWidget(parent)
+namespace {
+
+// Smooth scaling costs in proportion to the source: a large photo is first sampled down to
+// four times the target, which the smooth pass then averages.
+QImage scaledSmoothly(const QImage &source, const QSize &size)
 {
+    const QSize reduced(std::min(source.width(), 4 * size.width()), std::min(source.height(), 4 * size.height()));
+    if (reduced != source.size())
+        return source.scaled(reduced, Qt::IgnoreAspectRatio, Qt::FastTransformation)
+            .scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    return source.scaled(size, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
 }
+
+} // namespace
+
+PictureBox::PictureBox(QWidget *parent) : QWidget(parent) {}
 
 void PictureBox::setPicture(const QImage &picture)
 {
     m_picture = picture;
-    invalidateCache();
+    pictureChanged();
     if (m_autoSize && picture.width() > 0 && picture.height() > 0)
         resize(picture.size());
-    update();
 }
 
 void PictureBox::setTransparent(bool transparent)
@@ -22,8 +34,7 @@ void PictureBox::setTransparent(bool transparent)
     if (m_transparent == transparent)
         return;
     m_transparent = transparent;
-    invalidateCache();
-    update();
+    pictureChanged();
 }
 
 void PictureBox::setAutoSize(bool autoSize)
@@ -38,7 +49,7 @@ void PictureBox::setSmoothScaling(bool smooth)
     if (m_smooth == smooth)
         return;
     m_smooth = smooth;
-    invalidateCache();
+    m_scaled = QImage();
     update();
 }
 
@@ -51,52 +62,81 @@ QRgb PictureBox::keyColour(const QImage &picture)
     return picture.pixel(0, picture.height() - 1) | 0xff000000u;
 }
 
+void PictureBox::pictureChanged()
+{
+    m_drawable = QImage();
+    m_scaled = QImage();
+    // An opaque picture covers the whole control: nothing below needs painting.
+    setAttribute(Qt::WA_OpaquePaintEvent, !m_transparent && !m_picture.isNull() && !m_picture.hasAlphaChannel());
+    update();
+}
+
+const QImage &PictureBox::drawable() const
+{
+    if (!m_drawable.isNull() || m_picture.isNull())
+        return m_drawable;
+    if (!m_transparent) {
+        m_drawable = m_picture;
+        return m_drawable;
+    }
+    // Key out on the picture's own pixels, then sample: the key stays exact.
+    const QRgb key = keyColour(m_picture) & 0x00ffffffu;
+    QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < keyed.height(); ++y) {
+        auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
+        for (int x = 0; x < keyed.width(); ++x)
+            line[x] = (line[x] & 0x00ffffffu) == key ? 0u : (line[x] | 0xff000000u);
+    }
+    // Alpha is 0 or 255 only, so the pixels are already premultiplied.
+    keyed.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
+    m_drawable = keyed;
+    return m_drawable;
+}
+
+QImage PictureBox::stretch(const QSize &size) const
+{
+    const QImage &source = drawable();
+    if (source.isNull() || size.width() <= 0 || size.height() <= 0)
+        return QImage();
+    QImage scaled = m_smooth && !m_transparent ? scaledSmoothly(source, size)
+                                               : source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    // The formats the screen takes without conversion.
+    return scaled.convertToFormat(scaled.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
+                                                           : QImage::Format_RGB32);
+}
+
+QImage PictureBox::stretchedPicture() const
+{
+    if (!m_scaled.isNull() && m_scaled.size() == size())
+        return m_scaled;
+    return stretch(size());
+}
+
 QSize PictureBox::sizeHint() const
 {
     return m_picture.isNull() ? QSize(0, 0) : m_picture.size();
 }
 
-void PictureBox::invalidateCache()
-{
-    m_scaled = QImage();
-}
-
-const QImage &PictureBox::scaledPicture()
-{
-    if (!m_scaled.isNull() || m_picture.isNull() || width() <= 0 || height() <= 0)
-        return m_scaled;
-    if (m_transparent) {
-        // Key out on the picture's own pixels first, then sample: the key stays exact.
-        const QRgb key = keyColour(m_picture);
-        QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32);
-        for (int y = 0; y < keyed.height(); ++y) {
-            auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
-            for (int x = 0; x < keyed.width(); ++x) {
-                if ((line[x] | 0xff000000u) == key)
-                    line[x] = 0;
-            }
-        }
-        m_scaled = keyed.scaled(size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
-    } else {
-        m_scaled = m_picture.scaled(size(), Qt::IgnoreAspectRatio,
-                                    m_smooth ? Qt::SmoothTransformation : Qt::FastTransformation);
-    }
-    return m_scaled;
-}
-
 void PictureBox::paintEvent(QPaintEvent *event)
 {
-    const QImage &scaled = scaledPicture();
-    if (scaled.isNull())
+    if (m_picture.isNull() || width() <= 0 || height() <= 0)
         return;
     QPainter painter(this);
     painter.setClipRegion(event->region());
-    painter.drawImage(0, 0, scaled);
+    if (qint64(width()) * height() <= MaxCachedPixels) {
+        if (m_scaled.isNull())
+            m_scaled = stretch(size());
+        painter.drawImage(0, 0, m_scaled);
+        return;
+    }
+    // Too large to keep: stretch only what is exposed.
+    painter.setRenderHint(QPainter::SmoothPixmapTransform, m_smooth && !m_transparent);
+    painter.drawImage(rect(), drawable());
 }
 
 void PictureBox::resizeEvent(QResizeEvent *event)
 {
-    invalidateCache();
+    m_scaled = QImage();
     QWidget::resizeEvent(event);
 }
 
@@ -114,7 +154,8 @@ void PictureBox::mouseMoveEvent(QMouseEvent *event)
 void PictureBox::mouseReleaseEvent(QMouseEvent *event)
 {
     Q_EMIT mouseReleased(event);
-    const bool click = m_pressInside && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    const bool click =
+        m_pressInside && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
     m_pressInside = false;
     if (click)
         Q_EMIT clicked();

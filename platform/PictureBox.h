@@ -6,8 +6,10 @@
 
 // A picture control: draws its picture stretched to its own size, optionally leaving out
 // the pixels of the picture's key colour (the colour of the bottom-left pixel; white for a
-// two-colour picture). The stretched picture is cached and made again only when the
-// picture or the size changes, so repaints cost a blit.
+// two-colour picture). The stretched picture is made once per change of picture or size
+// and kept, so a repaint (a layer being dragged over it, say) costs one clipped blit.
+// Above a size where keeping it would cost too much memory, the visible part is stretched
+// while painting instead.
 class PictureBox : public QWidget
 {
     Q_OBJECT
@@ -15,6 +17,7 @@ class PictureBox : public QWidget
 public:
     explicit PictureBox(QWidget *parent = nullptr);
 
+    // The picture as given; callers that change it in place give it back by setPicture().
     const QImage &picture() const { return m_picture; }
     void setPicture(const QImage &picture);
 
@@ -32,7 +35,14 @@ public:
     // The transparent colour of a picture as drawn by a transparent control.
     static QRgb keyColour(const QImage &picture);
 
+    // The picture as this control shows it at its current size: stretched, with the key
+    // colour left out (alpha 0) when transparent. Null when nothing is drawn.
+    QImage stretchedPicture() const;
+
     QSize sizeHint() const override;
+
+    // Largest stretched picture, in pixels, that is kept between repaints.
+    static constexpr qint64 MaxCachedPixels = 4'000'000;
 
 Q_SIGNALS:
     void clicked();
@@ -48,11 +58,13 @@ protected:
     void mouseReleaseEvent(QMouseEvent *event) override;
 
 private:
-    void invalidateCache();
-    const QImage &scaledPicture();
+    void pictureChanged();
+    const QImage &drawable() const;
+    QImage stretch(const QSize &size) const;
 
     QImage m_picture;
-    QImage m_scaled;
+    mutable QImage m_drawable; // the picture with its key left out, made when first drawn
+    QImage m_scaled;           // drawable stretched to the control's size, made when first drawn
     bool m_transparent = false;
     bool m_autoSize = false;
     bool m_smooth = false;

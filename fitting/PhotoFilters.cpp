@@ -1,0 +1,58 @@
+#include "fitting/PhotoFilters.h"
+
+QStringList openPhotoFilters()
+{
+    return {
+        QStringLiteral("(*.png;*.psp;*.cut;*.pcd;*.pic;*.cel;*.pbm;*.pgm;*.ppm;*.pdd;*.psd;*.bw;*.rgb;*.rgba;*.sgi;"
+                       "*.rla;*.rpf;*.scr;*.pcc;*.pcx;*.eps;*.fax;*.tif;*.tiff;*.icb;*.tga;*.vda;*.vst;*.win;*.dib;"
+                       "*.rle;*.jpeg;*.jpe;*.jpg;*.jfif;*.emf;*.wmf;*.ico;*.bmp;*.gif;*.gif;*.jpg;*.jpeg;*.bmp;*.ico;"
+                       "*.emf;*.wmf)"),
+        QStringLiteral("Portable network graphic images (*.png)"),
+        QStringLiteral("Paintshop Pro images (*.psp)"),
+        QStringLiteral("Dr. Halo images (*.cut)"),
+        QStringLiteral("Kodak Photo-CD images (*.pcd)"),
+        QStringLiteral("Autodesk images (*.pic)"),
+        QStringLiteral("Autodesk images (*.cel)"),
+        QStringLiteral("Portable bitmap images (*.pbm)"),
+        QStringLiteral("Portable gray map images (*.pgm)"),
+        QStringLiteral("Portable pixel map images (*.ppm)"),
+        QStringLiteral("Photoshop images (*.pdd)"),
+        QStringLiteral("Photoshop images (*.psd)"),
+        QStringLiteral("SGI black/white images (*.bw)"),
+        QStringLiteral("SGI true color images (*.rgb)"),
+        QStringLiteral("SGI true color images with alpha (*.rgba)"),
+        QStringLiteral("SGI true color images (*.sgi)"),
+        QStringLiteral("Alias/Wavefront images (*.rla)"),
+        QStringLiteral("Alias/Wavefront images (*.rpf)"),
+        QStringLiteral("Word 5.x screen capture images (*.scr)"),
+        QStringLiteral("ZSoft Paintbrush images (*.pcc)"),
+        QStringLiteral("ZSoft Paintbrush images (*.pcx)"),
+        QStringLiteral("Encapsulated Postscript images (*.eps)"),
+        QStringLiteral("GFI fax images (*.fax)"),
+        QStringLiteral("PC TIF images (*.tif)"),
+        QStringLiteral("Macintosh TIFF images (*.tiff)"),
+        QStringLiteral("Truevision images (*.icb)"),
+        QStringLiteral("Truevision images (*.tga)"),
+        QStringLiteral("Truevision images (*.vda)"),
+        QStringLiteral("Truevision images (*.vst)"),
+        QStringLiteral("Truevision images (*.win)"),
+        QStringLiteral("Device independant Windows bitmaps (*.dib)"),
+        QStringLiteral("Run length encoded Windows bitmaps (*.rle)"),
+        QStringLiteral("JPEG images (*.jpeg)"),
+        QStringLiteral("JPE images (*.jpe)"),
+        QStringLiteral("JPG images (*.jpg)"),
+        QStringLiteral("JFIF images (*.jfif)"),
+        QStringLiteral("Windows enhanced meta files (*.emf)"),
+        QStringLiteral("Windows metafiles (*.wmf)"),
+        QStringLiteral("Windows icons (*.ico)"),
+        QStringLiteral("Windows bitmaps (*.bmp)"),
+        QStringLiteral("GIF Image (*.gif)"),
+        QStringLiteral("CompuServe GIF Image (*.gif)"),
+        QStringLiteral("JPEG Image File (*.jpg)"),
+        QStringLiteral("JPEG Image File (*.jpeg)"),
+        QStringLiteral("Bitmaps (*.bmp)"),
+        QStringLiteral("Icons (*.ico)"),
+        QStringLiteral("Enhanced Metafiles (*.emf)"),
+        QStringLiteral("Metafiles (*.wmf)"),
+    };
+}
