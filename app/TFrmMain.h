@@ -203,6 +203,12 @@ private:
 
     // --- Subsystem state: each subsystem adds its members in its own block below. ------
     // [catalogue]
+public:
+    // The thumbnail strip's tiles and the catalogue's folder listing, made at first use.
+    class ThumbnailStrip *thumbnailStrip();
+
+private:
+    class ThumbnailStrip *m_thumbnailStrip = nullptr; // child of the window
     // [fitting]
 public:
     LayerDrag layerDrag; // the pressed flag and grab point of a drag in the fitting area
