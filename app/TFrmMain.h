@@ -1,5 +1,6 @@
 #pragma once
 
+#include "colour/Recolourer.h"
 #include "fitting/LayerDrag.h"
 
 #include <QImage>
@@ -217,6 +218,8 @@ private:
     void fitPhotoToHairstyle();
     FittingLayer fittingLayerOf(const QWidget *sender) const;
     // [colour]
+    Recolourer ImageEnProc1; // recolours ImgUces's bitmap, keeping the copies that undo restores
+    void recolourHairstyle(int red, int green, int blue);
     // [album]
     // [export]
     // [print]

@@ -3,6 +3,7 @@
 #include "platform/PlatformError.h"
 
 #include <algorithm>
+#include <cstring>
 #include <utility>
 #if defined(__SSE2__)
 #include <emmintrin.h>
@@ -60,13 +61,24 @@ void addClampedRow(const uchar *source, uchar *target, qsizetype bytes, const Ch
             _mm_storeu_si128(out + 2, _mm_subs_epu8(_mm_adds_epu8(_mm_loadu_si128(in + 2), add2), sub2));
         }
     }
-#endif
-    // The tail (and every byte where SSE2 is missing); i is a multiple of 48 here, so the
-    // pattern stays in step with the channels.
+    // The rest in blocks of 16, the pattern carrying on where the 48-byte blocks left it;
+    // the last partial block goes through a small buffer.
+    for (int block = 0; i < bytes; ++block, i += 16) {
+        const __m128i add = _mm_load_si128(reinterpret_cast<const __m128i *>(pattern.add + 16 * block));
+        const __m128i sub = _mm_load_si128(reinterpret_cast<const __m128i *>(pattern.sub + 16 * block));
+        const qsizetype count = std::min<qsizetype>(16, bytes - i);
+        alignas(16) uchar buffer[16] = {};
+        std::memcpy(buffer, source + i, size_t(count));
+        auto *block16 = reinterpret_cast<__m128i *>(buffer);
+        _mm_store_si128(block16, _mm_subs_epu8(_mm_adds_epu8(_mm_load_si128(block16), add), sub));
+        std::memcpy(target + i, buffer, size_t(count));
+    }
+#else
     for (; i < bytes; ++i) {
         const int value = source[i] + pattern.add[i % 48] - pattern.sub[i % 48];
         target[i] = static_cast<uchar>(std::clamp(value, 0, 255));
     }
+#endif
 }
 
 } // namespace
@@ -81,6 +93,10 @@ void addClampedRgb(const QImage &source, QImage &target, int red, int green, int
     uchar *out = target.bits();
     if (&source == &target)
         in = out;
+    if (source.bytesPerLine() == rowBytes && target.bytesPerLine() == rowBytes) {
+        addClampedRow(in, out, rowBytes * source.height(), pattern); // rows without padding: one run
+        return;
+    }
     for (int y = 0; y < source.height(); ++y) {
         addClampedRow(in + y * source.bytesPerLine(), out + y * target.bytesPerLine(), rowBytes, pattern);
     }
