@@ -148,11 +148,16 @@ HairCanvas::HairCanvas(const QPainterPath &hair, const QPainterPath &faceOpening
     }
     m_distOut = distanceTo(outside);
     m_distFace = distanceTo(face);
-    m_sheen = [](QPointF p, double dOut, double) {
-        const double ring = std::exp(-sq((dOut - 9.0) / 5.5));
-        const double height = 1.0 - 0.55 * smoothstep(80, 260, p.y());
+    // Light from the upper left: a band across the crown, following the head's curve, and a
+    // softer one down the middle of hanging hair.
+    m_sheen = [](QPointF p, double dOut, double dFace) {
+        const double r = std::hypot((p.x() - Face::CentreX) / 1.05, p.y() - 128.0);
+        const double crown = std::exp(-sq((r - 72.0) / 13.0)) * (1.0 - smoothstep(95, 130, p.y()));
+        const double across = dOut / (dOut + dFace + 1e-6);
+        const double hanging =
+            0.55 * std::exp(-sq((across - 0.42) / 0.2)) * smoothstep(100, 140, p.y()) * smoothstep(2, 8, dOut);
         const double side = 1.15 - 0.5 * (p.x() / Face::Width);
-        return ring * height * side;
+        return (crown + hanging) * side;
     };
 }
 
@@ -309,17 +314,127 @@ void HairCanvas::paintStrands(const StrandLayer &layer, Random &random)
         const double broad = 0.88 + 0.24 * noise(root, 23.0);
         const double brightness = random.range(layer.shadeMin, layer.shadeMax) * lock * broad;
         const double highlight = layer.highlight * (0.3 + 1.1 * noise(root + QPointF(41, 7), 6.0));
+        drawStrand(points, random.range(layer.widthMin, layer.widthMax), layer.alpha, brightness, highlight);
+    }
+    m_painter.restore();
+}
+
+void HairCanvas::drawStrand(const std::vector<QPointF> &points, double width, double alpha, double brightness,
+                            double highlight)
+{
+    drawStrand(points, width, alpha, brightness, highlight, 0.0);
+}
+
+void HairCanvas::drawStrand(const std::vector<QPointF> &points, double width, double alpha, double brightness,
+                            double highlight, double crest)
+{
+    const std::size_t n = points.size();
+    if (n < 3)
+        return;
+    for (std::size_t i = 0; i + 1 < n; i += 3) {
+        const std::size_t end = std::min(i + 3, n - 1);
+        const double along = (i + 1.5) / static_cast<double>(n);
+        const double taper = std::min(1.0, std::min((1.0 - along) / 0.3, along / 0.05 + 0.4));
+        // Waves and curls catch the light where the strand runs across, at their crests.
+        const QPointF d = normalised(points[end] - points[i]);
+        const double crestHere = crest * smoothstep(110, 150, points[i].y());
+        const double lit = crestHere > 0 ? highlight * (1 - crestHere + crestHere * 2.2 * std::abs(d.x())) : highlight;
+        QColor c = strandColour(points[(i + end) / 2], brightness, lit, along);
+        c.setAlphaF(static_cast<float>(alpha));
+        m_painter.setPen(QPen(c, std::max(0.35, width * taper), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        m_painter.drawPolyline(&points[i], static_cast<int>(end - i + 1));
+    }
+}
+
+void HairCanvas::paintLocks(const LockLayer &layer, Random &random)
+{
+    m_painter.save();
+    int drawn = 0;
+    for (int attempt = 0; drawn < layer.count && attempt < layer.count * 40; ++attempt) {
+        const QPointF seed(random.range(0, Face::Width), random.range(0, Face::Height));
+        if (!inside(seed))
+            continue;
+        // The guide runs from the root (where the region ends behind it) to the tip.
+        const double length = random.range(layer.minLength, layer.maxLength);
+        const double backShare = random.range(0.1, 0.7);
+        const std::vector<QPointF> guide =
+            trace(seed, length * backShare, length * (1 - backShare), random.range(0, layer.overshoot), layer.curl,
+                  layer.curlPeriod * random.range(0.85, 1.15), random.range(0, 6.283));
+        ++drawn;
+        const std::size_t n = guide.size();
+        if (n < 6)
+            continue;
+        std::vector<QPointF> normals(n);
+        for (std::size_t k = 0; k < n; ++k) {
+            const QPointF d = normalised(guide[std::min(k + 1, n - 1)] - guide[k == 0 ? 0 : k - 1]);
+            normals[k] = QPointF(-d.y(), d.x());
+        }
         const double width = random.range(layer.widthMin, layer.widthMax);
-        const std::size_t n = points.size();
-        for (std::size_t i = 0; i + 1 < n; i += 3) {
-            const std::size_t end = std::min(i + 3, n - 1);
-            const double along = (i + 1.5) / static_cast<double>(n);
-            const double taper = std::min(1.0, std::min((1.0 - along) / 0.3, along / 0.05 + 0.4));
-            QColor c = strandColour(points[(i + end) / 2], brightness, highlight, along);
-            c.setAlphaF(static_cast<float>(layer.alpha));
-            QPen pen(c, std::max(0.35, width * taper), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin);
-            m_painter.setPen(pen);
-            m_painter.drawPolyline(&points[i], static_cast<int>(end - i + 1));
+        const double lockShade = random.range(layer.shadeMin, layer.shadeMax);
+        const double lockHighlight = layer.highlight * random.range(0.2, 1.5);
+        for (int s = 0; s < layer.strands; ++s) {
+            const double offset = random.range(-0.5, 0.5);
+            const std::size_t first = static_cast<std::size_t>(random.range(0, 0.12) * n);
+            const std::size_t last = std::max(first + 3, static_cast<std::size_t>(random.range(0.82, 1.0) * n));
+            const double wobble = random.range(0, 6.283), wobbleSize = random.range(0.0, 0.5);
+            std::vector<QPointF> points;
+            for (std::size_t k = first; k < std::min(last, n); ++k) {
+                const double t = static_cast<double>(k) / (n - 1);
+                const double close = 1.0 - layer.clump * smoothstep(0.45, 1.0, t);
+                const double o = offset * width * close + wobbleSize * std::sin(k * 0.3 + wobble);
+                points.push_back(guide[k] + normals[k] * o);
+            }
+            // Lighter in the middle of a lock, darker at its sides, where the next lock lies over it.
+            const double across = 0.72 + 0.28 * std::cos(offset * 3.14159);
+            drawStrand(points, random.range(0.55, 1.05), layer.alpha, lockShade * across * random.range(0.92, 1.08),
+                       lockHighlight * across, layer.crest);
+        }
+    }
+    m_painter.restore();
+}
+
+void HairCanvas::paintCoils(const CoilLayer &layer, Random &random)
+{
+    m_painter.save();
+    int drawn = 0;
+    for (int attempt = 0; drawn < layer.count && attempt < layer.count * 40; ++attempt) {
+        const QPointF seed(random.range(0, Face::Width), random.range(0, Face::Height));
+        if (!inside(seed))
+            continue;
+        ++drawn;
+        const double length = random.range(layer.minLength, layer.maxLength);
+        const double radius = layer.radius * random.range(0.75, 1.25);
+        const double pitch = layer.pitch * random.range(0.85, 1.15);
+        const double phase = random.range(0, 6.283);
+        const double shade = random.range(layer.shadeMin, layer.shadeMax);
+        for (int s = 0; s < layer.strands; ++s) {
+            const double r = radius * random.range(0.8, 1.1);
+            const double lag = random.range(-0.4, 0.4);
+            QPointF axis = seed;
+            std::vector<QPointF> points;
+            std::vector<double> front;
+            for (double t = 0; t < length; t += 0.5) {
+                const QPointF d = normalised(m_flow(axis));
+                if (d.isNull())
+                    break;
+                const QPointF n(-d.y(), d.x());
+                const double a = 2 * Pi * t / pitch + phase + lag;
+                points.push_back(axis + n * (r * std::sin(a)) + d * (r * 0.4 * std::cos(a)));
+                front.push_back(std::cos(a));
+                axis += d * 0.5;
+            }
+            // Draw turn by turn, the turns in front lighter than those behind.
+            const std::size_t n = points.size();
+            for (std::size_t i = 0; i + 1 < n; i += 2) {
+                const std::size_t end = std::min(i + 2, n - 1);
+                const double along = static_cast<double>(i) / n;
+                const double lit = 0.5 + 0.5 * front[i];
+                QColor c = strandColour(points[i], shade * (0.6 + 0.55 * lit), 0.4 + 1.4 * lit * lit, along);
+                c.setAlphaF(static_cast<float>(layer.alpha));
+                const double taper = std::min(1.0, std::min((1.0 - along) / 0.25, along / 0.1 + 0.3));
+                m_painter.setPen(QPen(c, std::max(0.4, 1.1 * taper), Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+                m_painter.drawPolyline(&points[i], static_cast<int>(end - i + 1));
+            }
         }
     }
     m_painter.restore();

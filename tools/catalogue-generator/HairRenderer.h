@@ -43,6 +43,42 @@ struct StrandLayer
     bool onSheen = false; // seed where the sheen is, for highlight streaks
 };
 
+// Locks: bundles of strands that follow one traced guide and close in at their ends, which is
+// what makes drawn hair read as hair rather than as a brushed surface.
+struct LockLayer
+{
+    int count = 300;
+    double minLength = 30;
+    double maxLength = 140;
+    double widthMin = 4; // lock width at the root
+    double widthMax = 8;
+    int strands = 9;     // strands per lock
+    double clump = 0.85; // how far the strands close in at the tip (0 none, 1 to a point)
+    double shadeMin = 0.75;
+    double shadeMax = 1.15;
+    double alpha = 0.85;
+    double overshoot = 6;
+    double curl = 0;
+    double curlPeriod = 18;
+    double highlight = 1;
+    double crest = 0; // extra light where strands run across (waves, curls)
+};
+
+// Ringlets: short springs of hair wound round an axis that follows the flow, lit on the
+// turns that face the viewer.
+struct CoilLayer
+{
+    int count = 400;
+    double minLength = 14;
+    double maxLength = 30;
+    double radius = 4;
+    double pitch = 5.5; // length of one turn along the axis
+    int strands = 4;
+    double shadeMin = 0.8;
+    double shadeMax = 1.15;
+    double alpha = 0.9;
+};
+
 // Draws hair as many thin strands on a transparent canvas: a dark body fills the region, and
 // strands traced along the flow give texture, with shade at the roots, near the face and at
 // the outline, and a sheen where light meets the curve of the hair.
@@ -54,6 +90,8 @@ public:
 
     void paintBody(double darkness = 0.55);
     void paintStrands(const StrandLayer &layer, Random &random);
+    void paintLocks(const LockLayer &layer, Random &random);
+    void paintCoils(const CoilLayer &layer, Random &random);
     // Sheen strength by position (defaults to the upper head, lit from the upper left).
     void setSheen(std::function<double(QPointF, double distanceOut, double distanceFace)> sheen);
     QPainter *painter() { return &m_painter; }
@@ -70,6 +108,10 @@ private:
     double noise(QPointF p, double cell) const;
     double sheen(QPointF p) const;
     QColor strandColour(QPointF p, double brightness, double highlight, double along) const;
+    void drawStrand(const std::vector<QPointF> &points, double width, double alpha, double brightness,
+                    double highlight);
+    void drawStrand(const std::vector<QPointF> &points, double width, double alpha, double brightness, double highlight,
+                    double crest);
     std::vector<QPointF> trace(QPointF seed, double back, double forward, double overshoot, double curl,
                                double curlPeriod, double phase) const;
 

@@ -129,6 +129,9 @@ struct Texture
     double overshoot = 5;
     double highlight = 1.0;
     int flyaways = 25;
+    double lockWidth = 6;
+    double clump = 0.85;
+    double crest = 0;
 };
 
 int hairArea(const HairCanvas &canvas)
@@ -149,7 +152,7 @@ void paintHair(HairCanvas &canvas, const Texture &t, std::uint32_t seed)
     canvas.paintBody(0.5);
 
     StrandLayer under;
-    under.count = count(0.12);
+    under.count = count(0.08);
     under.minLength = t.minLength;
     under.maxLength = t.maxLength;
     under.widthMin = 1.0;
@@ -163,19 +166,33 @@ void paintHair(HairCanvas &canvas, const Texture &t, std::uint32_t seed)
     under.highlight = 0.4 * t.highlight;
     canvas.paintStrands(under, random);
 
+    LockLayer locks;
+    const double meanLength = (t.minLength + t.maxLength) / 2;
+    locks.minLength = t.minLength;
+    locks.maxLength = t.maxLength;
+    locks.widthMin = t.lockWidth * 0.7;
+    locks.widthMax = t.lockWidth * 1.3;
+    locks.count = static_cast<int>(2.6 * area * t.density / (t.lockWidth * meanLength * 0.75));
+    locks.strands = std::max(5, static_cast<int>(t.lockWidth * 1.6));
+    locks.clump = t.clump;
+    locks.overshoot = t.overshoot;
+    locks.curl = t.curl;
+    locks.curlPeriod = t.curlPeriod;
+    locks.highlight = t.highlight;
+    locks.crest = t.crest;
+    canvas.paintLocks(locks, random);
+
     StrandLayer main = under;
-    main.count = count(0.3);
-    main.widthMin = 0.6;
-    main.widthMax = 1.15;
-    main.shadeMin = 0.78;
-    main.shadeMax = 1.12;
-    main.alpha = 0.8;
+    main.count = count(0.06);
+    main.widthMin = 0.5;
+    main.widthMax = 0.9;
+    main.shadeMin = 0.8;
+    main.shadeMax = 1.1;
+    main.alpha = 0.7;
     main.overshoot = t.overshoot;
     main.highlight = t.highlight;
-    canvas.paintStrands(main, random);
-
     StrandLayer sheen = main;
-    sheen.count = count(0.06);
+    sheen.count = count(0.03);
     sheen.widthMin = 0.5;
     sheen.widthMax = 0.9;
     sheen.shadeMin = 1.0;
@@ -206,17 +223,17 @@ QImage finishKeyed(HairCanvas &canvas)
 
 QImage longStraight()
 {
-    const QPainterPath hair = mirrored({{Cx, 26},
-                                        {Cx + 36, 29},
-                                        {Cx + 63, 43},
-                                        {Cx + 80, 72},
-                                        {Cx + 86, 118},
-                                        {Cx + 87, 175},
-                                        {Cx + 90, 232},
-                                        {Cx + 95, 272},
-                                        {Cx + 88, 296},
-                                        {Cx + 70, 302},
-                                        {Cx + 52, 292}});
+    const QPainterPath hair = mirrored({{Cx, 30},
+                                        {Cx + 36, 33},
+                                        {Cx + 60, 46},
+                                        {Cx + 74, 72},
+                                        {Cx + 80, 110},
+                                        {Cx + 83, 160},
+                                        {Cx + 87, 215},
+                                        {Cx + 93, 262},
+                                        {Cx + 91, 290},
+                                        {Cx + 78, 304},
+                                        {Cx + 58, 294}});
     Parted flow;
     flow.hang = [](QPointF p, double side) { return QPointF(side * 0.07 * (1 - smoothstep(200, 290, p.y())), 1); };
     HairCanvas canvas(hair, faceOpening(FaceCut{}), Chestnut, flow, 101);
@@ -272,47 +289,72 @@ QImage longWaves()
     Parted flow;
     flow.partX = Cx - 24;
     flow.hang = [](QPointF p, double side) {
-        const double phase = 2 * 3.14159 * (p.y() - 120) / 56.0 + 0.02 * std::abs(p.x() - Cx);
-        return QPointF(side * 0.1 + 0.42 * std::sin(phase) * smoothstep(130, 170, p.y()), 1);
+        const double phase = 2 * 3.14159 * (p.y() - 120) / 68.0 + 0.025 * std::abs(p.x() - Cx);
+        return QPointF(side * 0.1 + 0.5 * std::sin(phase) * smoothstep(130, 170, p.y()), 1);
     };
     HairCanvas canvas(hair, faceOpening(cut), Blonde, flow, 103);
     Texture t;
     t.minLength = 60;
     t.maxLength = 180;
     t.overshoot = 8;
+    t.crest = 0.8;
     paintHair(canvas, t, 103);
     return finishKeyed(canvas);
 }
 
 QImage curls(QColor colour, double bottom, std::uint32_t seed)
 {
-    const QPainterPath hair = mirrored({{Cx, 18},
-                                        {Cx + 44, 22},
-                                        {Cx + 80, 46},
-                                        {Cx + 100, 92},
-                                        {Cx + 106, 150},
-                                        {Cx + 104, bottom - 60},
+    const QPainterPath hair = mirrored({{Cx, 20},
+                                        {Cx + 44, 24},
+                                        {Cx + 78, 46},
+                                        {Cx + 97, 92},
+                                        {Cx + 103, 150},
+                                        {Cx + 102, bottom - 60},
                                         {Cx + 94, bottom - 15},
                                         {Cx + 74, bottom},
                                         {Cx + 50, bottom - 6}});
     FaceCut cut;
-    cut.top = 104;
+    cut.top = 106;
     cut.temple = 50;
     cut.eyes = 57;
     FromCrown flow;
-    flow.crown = QPointF(Cx, 30);
+    flow.crown = QPointF(Cx, 40);
     flow.hangFrom = 110;
     flow.hangTo = 170;
-    HairCanvas canvas(lumpy(hair, 4.5, 11, seed), faceOpening(cut), colour, flow, seed);
-    Texture t;
-    t.minLength = 25;
-    t.maxLength = 70;
-    t.curl = 1.25;
-    t.curlPeriod = 13;
-    t.overshoot = 6;
-    t.density = 1.2;
-    t.flyaways = 40;
-    paintHair(canvas, t, seed);
+    HairCanvas canvas(lumpy(hair, 5, 10, seed), faceOpening(cut), colour, flow, seed);
+    // The curls carry their own light; only a faint sheen over the crown.
+    canvas.setSheen([](QPointF p, double, double) { return 0.35 * (1.0 - smoothstep(60, 200, p.y())); });
+    Random random(seed);
+    canvas.paintBody(0.45);
+    int area = 0;
+    for (int y = 0; y < Face::Height; y += 2)
+        for (int x = 0; x < Face::Width; x += 2)
+            area += canvas.inside(QPointF(x + 0.5, y + 0.5)) ? 4 : 0;
+    StrandLayer under;
+    under.count = area / 12;
+    under.minLength = 10;
+    under.maxLength = 30;
+    under.widthMin = 1.0;
+    under.widthMax = 1.5;
+    under.shadeMin = 0.45;
+    under.shadeMax = 0.7;
+    under.curl = 1.4;
+    under.curlPeriod = 9;
+    under.highlight = 0.3;
+    canvas.paintStrands(under, random);
+    CoilLayer coils;
+    coils.count = area / 45;
+    canvas.paintCoils(coils, random);
+    CoilLayer small = coils;
+    small.count = area / 90;
+    small.radius = 3;
+    small.pitch = 4.5;
+    small.minLength = 8;
+    small.maxLength = 16;
+    small.strands = 3;
+    small.shadeMin = 0.95;
+    small.shadeMax = 1.25;
+    canvas.paintCoils(small, random);
     return finishKeyed(canvas);
 }
 
@@ -460,12 +502,17 @@ QImage crewCut(QColor colour, std::uint32_t seed)
     auto flow = [middle](QPointF p) { return normalised(p - middle) + QPointF(0, -0.2); };
     HairCanvas canvas(lumpy(shortCut(43, 164), 1.2, 5, seed), faceOpening(shortCutFace()), colour, flow, seed);
     Texture t;
+    // Short bristles, each turned a little its own way.
     t.minLength = 5;
-    t.maxLength = 14;
+    t.maxLength = 11;
     t.overshoot = 4;
-    t.density = 1.3;
+    t.density = 1.0;
     t.flyaways = 0;
     t.highlight = 0.6;
+    t.lockWidth = 2.5;
+    t.clump = 1.0;
+    t.curl = 0.5;
+    t.curlPeriod = 120;
     paintHair(canvas, t, seed);
     return finishKeyed(canvas);
 }
