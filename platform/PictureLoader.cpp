@@ -163,12 +163,14 @@ QImage loadWithMagick(const QByteArray &data, const Format &format)
     try {
         Magick::Image probe;
         probe.quiet(true);
+        probe.subRange(1); // with one scene asked for, a ping stops after the header
         probe.magick(format.coder);
         probe.ping(blob);
         PictureFile::checkSize(static_cast<qint64>(probe.columns()), static_cast<qint64>(probe.rows()));
 
         Magick::Image image;
         image.quiet(true);
+        image.subRange(1); // only the first picture of an animation or a multi-page file
         image.magick(format.coder);
         image.read(blob);
         const int width = static_cast<int>(image.columns());
