@@ -7,8 +7,10 @@
 #include "platform/PrinterCanvas.h"
 #include "platform/UserDialogs.h"
 
+#include <QButtonGroup>
 #include <QFrame>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSpinBox>
@@ -112,6 +114,10 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
         connect(RadioButton[k], &QRadioButton::clicked, this, [this] { run([this] { FormShow(); }); });
     }
     RadioButton[0]->setChecked(true);
+    // Qt's automatic exclusivity spans nested panels; each group gets its own.
+    auto *positionGroup = new QButtonGroup(this);
+    for (QRadioButton *button : RadioButton)
+        positionGroup->addButton(button);
 
     Panel4 = makePanel(Panel3, "Panel4", {16, 152, 305, 113});
     Label3 = makeLabel(Panel4, "Label3", QStringLiteral("Umístění fotografie ručně"), {7, 6, 121, 13});
@@ -134,6 +140,9 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
     RadioButtonRuce = new QRadioButton(QStringLiteral("Ruční pozice"), Panel3);
     RadioButtonRuce->setObjectName(QStringLiteral("RadioButtonRuce"));
     RadioButtonRuce->setGeometry(232, 278, 93, 17);
+    auto *modeGroup = new QButtonGroup(this);
+    modeGroup->addButton(RadioButtonAuto);
+    modeGroup->addButton(RadioButtonRuce);
 
     ButtonStorno = new QPushButton(QStringLiteral("Storno"), this);
     ButtonStorno->setObjectName(QStringLiteral("ButtonStorno"));
@@ -149,8 +158,15 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
 
     connect(RadioButtonAuto, &QRadioButton::clicked, this, [this] { run([this] { RadioButtonAutoClick(); }); });
     connect(RadioButtonRuce, &QRadioButton::clicked, this, [this] { run([this] { RadioButtonRuceClick(); }); });
-    connect(SpinEditL, &QSpinBox::textChanged, this, [this] { run([this] { SpinEditLChange(); }); });
-    connect(SpinEditT, &QSpinBox::textChanged, this, [this] { run([this] { SpinEditTChange(); }); });
+    // Every change of the text: the spin box reports set and stepped values, its editor
+    // the typing, even of a text that is not yet a valid value. Moving twice is harmless.
+    for (QSpinBox *spinEdit : {SpinEditL, SpinEditT}) {
+        const auto change = [this, spinEdit] {
+            run([this, spinEdit] { spinEdit == SpinEditL ? SpinEditLChange() : SpinEditTChange(); });
+        };
+        connect(spinEdit, &QSpinBox::textChanged, this, change);
+        connect(spinEdit->findChild<QLineEdit *>(), &QLineEdit::textChanged, this, change);
+    }
     connect(ButtonTisk, &QPushButton::clicked, this, [this] { run([this] { ButtonTiskClick(); }); });
     connect(ButtonStorno, &QPushButton::clicked, this, [this] { run([this] { ButtonStornoClick(); }); });
 }
