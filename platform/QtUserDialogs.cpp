@@ -1,5 +1,6 @@
 #include "platform/QtUserDialogs.h"
 
+#include "platform/FileDialogFilters.h"
 #include "platform/QtPrinterCanvas.h"
 
 #include <QApplication>
@@ -34,9 +35,7 @@ FileDialogResult runFileDialog(QWidget *owner, const FileDialogRequest &request,
     dialog.setAcceptMode(mode);
     dialog.setFileMode(mode == QFileDialog::AcceptOpen ? QFileDialog::ExistingFile : QFileDialog::AnyFile);
     dialog.setOption(QFileDialog::DontConfirmOverwrite, !request.confirmOverwrite);
-    dialog.setNameFilters(request.filters);
-    if (request.selectedFilter >= 0 && request.selectedFilter < request.filters.size())
-        dialog.selectNameFilter(request.filters.at(request.selectedFilter));
+    FileDialogFilters::apply(dialog, request.filters, request.selectedFilter);
     dialog.setDefaultSuffix(request.defaultSuffix);
     if (!request.fileName.isEmpty())
         dialog.selectFile(request.fileName);
@@ -46,7 +45,7 @@ FileDialogResult runFileDialog(QWidget *owner, const FileDialogRequest &request,
         return result;
     result.accepted = true;
     result.fileName = dialog.selectedFiles().constFirst();
-    result.selectedFilter = std::max<int>(0, request.filters.indexOf(dialog.selectedNameFilter()));
+    result.selectedFilter = FileDialogFilters::selectedIndex(dialog, request.filters);
     return result;
 }
 

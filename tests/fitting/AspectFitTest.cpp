@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -13,6 +14,7 @@ struct MulDivCase
 {
     const char *name;
     int a, b, c, expected;
+    friend void PrintTo(const MulDivCase &m, std::ostream *os) { *os << m.name; }
 };
 
 class MulDivTable : public testing::TestWithParam<MulDivCase>
@@ -43,6 +45,7 @@ struct FitCase
     const char *name;
     int pw, ph, fw, fh;
     FitSize expected;
+    friend void PrintTo(const FitCase &f, std::ostream *os) { *os << f.name; }
 };
 
 class FitTable : public testing::TestWithParam<FitCase>

@@ -23,6 +23,7 @@ struct StepCase
     int shrinks;  // applied first
     int enlarges; // then these
     LayerRect expected;
+    friend void PrintTo(const StepCase &c, std::ostream *os) { *os << c.name; }
 };
 
 class LayerSteps : public testing::TestWithParam<StepCase>
