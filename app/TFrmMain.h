@@ -2,6 +2,7 @@
 
 #include "colour/Recolourer.h"
 #include "fitting/LayerDrag.h"
+#include "output/PrintHolders.h"
 
 #include <QImage>
 #include <QMainWindow>
@@ -223,6 +224,14 @@ private:
     // [album]
     // [export]
     // [print]
+public:
+    // PrintOffsetX / PrintOffsetY: minus the physical offsets of the latest job's printer.
+    PrintOffsets printOffsets;
+    // What the print commands and the placement dialog reach of this window.
+    PrintContext printContext();
+
+private:
     // [mail]
     // [help]
+    class HelpViewer *m_helpViewer = nullptr; // made at the first "Nápověda"
 };
