@@ -127,10 +127,13 @@ void Recolourer::intensityRgbAll(QImage &bitmap, int red, int green, int blue)
 
     if (bitmap.isNull())
         return;
-    if (bitmap.format() == Rgb24)
+    if (bitmap.format() == Rgb24) {
+        target.setDotsPerMeterX(bitmap.dotsPerMeterX());
+        target.setDotsPerMeterY(bitmap.dotsPerMeterY());
         addClampedRgb(bitmap, target, red, green, blue);
-    else
+    } else {
         addClampedRgb(target, target, red, green, blue);
+    }
     bitmap = std::move(target);
 }
 
