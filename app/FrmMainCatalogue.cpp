@@ -11,6 +11,7 @@
 #include "platform/PlatformError.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QScrollArea>
 #include <QScrollBar>
 
@@ -25,6 +26,15 @@ void stepSelection(TFrmMain &window, int step)
         return;
     window.ThumbnailClick(tile);
     tile->setBackground(StripLayout::selectedTileColour());
+}
+
+// The hidden list controls show what the listing found, as the original's did.
+void showListing(TFrmMain &window, const FolderListing &listing)
+{
+    window.DirectoryList->clear();
+    window.DirectoryList->addItems(listing.entries());
+    window.FileList->clear();
+    window.FileList->addItems(listing.thumbnails());
 }
 
 } // namespace
@@ -45,6 +55,7 @@ void TFrmMain::DiscoverCategories()
     const CategoryList found = discoverCategories(thumbnailStrip()->listing(), applicationFolder());
     if (!found.dataFolderFound)
         return;
+    showListing(*this, thumbnailStrip()->listing());
     ComboBox->addItems(found.categories);
     if (ComboBox->count() > 0)
         ComboBox->setCurrentIndex(0);
@@ -59,6 +70,7 @@ void TFrmMain::BuildThumbnailStrip()
 
     FolderListing &listing = strip->listing();
     listing.list(CatalogueNaming::thumbnailFolder(applicationFolder(), ComboBox->currentText()));
+    showListing(*this, listing);
     const QStringList thumbnails = listing.thumbnails();
 
     const QList<ThumbnailStrip::Failure> failures =

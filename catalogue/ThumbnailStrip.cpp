@@ -6,6 +6,7 @@
 #include "platform/PlatformError.h"
 
 #include <QWidget>
+#include <new>
 #include <utility>
 
 ThumbnailStrip::ThumbnailStrip(QWidget *content, QObject *parent)
@@ -38,6 +39,9 @@ QList<ThumbnailStrip::Failure> ThumbnailStrip::build(const QString &folder, cons
             thumbnail = m_decoder(path);
         } catch (const PlatformError &error) {
             failures.append({path, error.message()});
+            thumbnail = blank;
+        } catch (const std::bad_alloc &) {
+            failures.append({path, QStringLiteral("Out of memory")});
             thumbnail = blank;
         }
         auto *tile = new ThumbnailTile(int(m_tiles.size()), name, thumbnail, m_content);

@@ -14,6 +14,7 @@ class QLabel;
 class ThumbnailTile : public QFrame
 {
     Q_OBJECT
+    Q_PROPERTY(int index READ index CONSTANT)
 
 public:
     ThumbnailTile(int index, const QString &fileName, const QImage &thumbnail, QWidget *parent);

@@ -13,6 +13,11 @@ struct NamingRow
     const char *bitmap;
 };
 
+void PrintTo(const NamingRow &row, std::ostream *out)
+{
+    *out << row.description;
+}
+
 class NamingRules : public testing::TestWithParam<NamingRow>
 {};
 

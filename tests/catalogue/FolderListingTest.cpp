@@ -131,6 +131,11 @@ struct DiscoveryRow
     QStringList categories;
 };
 
+void PrintTo(const DiscoveryRow &row, std::ostream *out)
+{
+    *out << row.description;
+}
+
 class CategoryDiscovery : public testing::TestWithParam<DiscoveryRow>
 {};
 
