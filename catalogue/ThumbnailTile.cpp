@@ -39,6 +39,7 @@ ThumbnailTile::ThumbnailTile(int index, const QString &fileName, const QImage &t
     m_picture = new PictureBox(this);
     m_picture->setGeometry(StripLayout::PictureRect);
     m_picture->setProperty(TagProperty, StripLayout::StripMark);
+    m_picture->setSmoothScaling(true);
     m_picture->setPicture(thumbnail);
     m_picture->setCursor(Qt::PointingHandCursor);
     m_picture->setToolTip(fileName);
