@@ -9,10 +9,12 @@
 
 #include <QButtonGroup>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
 #include <QSpinBox>
 
 namespace {
@@ -169,6 +171,9 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
     }
     connect(ButtonTisk, &QPushButton::clicked, this, [this] { run([this] { ButtonTiskClick(); }); });
     connect(ButtonStorno, &QPushButton::clicked, this, [this] { run([this] { ButtonStornoClick(); }); });
+
+    if (const QScreen *screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
 }
 
 void TFrmNahled::run(const std::function<void()> &handler)
