@@ -5,6 +5,13 @@
 #include "output/TFormExport.h"
 #include "output/TFrmNahled.h"
 
+// The icons and portraits are compiled into this static library, where nothing else would pull
+// them into a program or a test; every user of the windows links this file.
+static const bool resourcesRegistered = [] {
+    Q_INIT_RESOURCE(kadelo);
+    return true;
+}();
+
 KadeloWindows::KadeloWindows() = default;
 KadeloWindows::KadeloWindows(KadeloWindows &&) noexcept = default;
 KadeloWindows &KadeloWindows::operator=(KadeloWindows &&) noexcept = default;
