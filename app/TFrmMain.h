@@ -1,5 +1,6 @@
 #pragma once
 
+#include "album/AlbumStore.h"
 #include "colour/Recolourer.h"
 #include "fitting/LayerDrag.h"
 #include "output/PrintHolders.h"
@@ -222,7 +223,20 @@ private:
     Recolourer ImageEnProc1; // recolours ImgUces's bitmap, keeping the copies that undo restores
     void recolourHairstyle(int red, int green, int blue);
     // [album]
+public:
+    AlbumStore ImageList; // the stored snapshots, in order; print and mail read them too
+
+private:
     // [export]
+    // What each save dialog reopens with: the file name and filter entry chosen last.
+    struct SaveDialogMemory
+    {
+        QString fileName;
+        int filter = 0;
+    };
+    SaveDialogMemory SavePictureDialog1; // BMP
+    SaveDialogMemory SavePictureDialog2; // JPEG
+    QString askExportFile(SaveDialogMemory &memory, const QStringList &filters, const QString &suffix);
     // [print]
 public:
     // PrintOffsetX / PrintOffsetY: minus the physical offsets of the latest job's printer.

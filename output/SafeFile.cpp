@@ -14,10 +14,15 @@ void writeFileSafely(const QString &path, const QByteArray &data)
         file.cancelWriting();
         throw PlatformError(QStringLiteral("Cannot create file \"%1\". %2").arg(path, reason));
     };
-    if (!file.open(QIODevice::WriteOnly))
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered))
         fail();
-    if (file.write(data) != data.size())
-        fail();
+    // A short write is retried: the retry either goes on or fails with the system's reason.
+    for (qsizetype done = 0; done < data.size();) {
+        const qint64 written = file.write(data.constData() + done, data.size() - done);
+        if (written <= 0)
+            fail();
+        done += static_cast<qsizetype>(written);
+    }
     if (!file.commit())
         fail();
 }
