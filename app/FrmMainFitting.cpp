@@ -138,6 +138,11 @@ void TFrmMain::ControlMouseMove(QWidget *sender, QMouseEvent *event)
 
 void TFrmMain::ControlMouseUp(QWidget *sender, QMouseEvent *)
 {
-    if (const auto captor = layerDrag.release(fittingLayerOf(sender), dragPhoto))
-        Panel3->layer(*captor)->releaseMouse();
+    if (!layerDrag.release(fittingLayerOf(sender), dragPhoto))
+        return;
+    // The layer that took the mouse gives it back, even when the drag-photo mode was
+    // switched during the drag; a grab left behind would take every later mouse event.
+    QWidget *grabber = QWidget::mouseGrabber();
+    if (grabber == ImgFoto || grabber == ImgUces)
+        grabber->releaseMouse();
 }

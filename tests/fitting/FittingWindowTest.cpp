@@ -94,6 +94,9 @@ private Q_SLOTS:
         QCOMPARE(s.main().ImgUces->cursor().shape(), Qt::PointingHandCursor);
         QVERIFY(s.main().ImgUces->isTransparent());
         QCOMPARE(s.main().ImageSize->size(), QSize(57, 73));
+        // The shipped portraits: the start-up photo shown, the default photo held.
+        QCOMPARE(s.main().ImgFoto->picture().size(), QSize(228, 314));
+        QCOMPARE(s.main().FotoDef->picture().size(), QSize(230, 320));
         for (int k = 0; k < 3; ++k)
             QVERIFY(s.area().guideLine(k)->isHidden());
         QCOMPARE(s.area().guideLine(0)->geometry(), QRect(9, 169, 249, 3));
@@ -240,6 +243,26 @@ private Q_SLOTS:
         QTest::mouseRelease(s.window(), Qt::LeftButton, {}, press + QPoint(9, -2));
         QCOMPARE(QWidget::mouseGrabber(), nullptr);
         QVERIFY(!s.main().layerDrag.pressed);
+    }
+
+    void modeSwitchedDuringADragStillEndsTheCapture()
+    {
+        Started s;
+        s.show();
+        const QPoint press = s.at(s.main().ImgUces, {10, 20});
+        QTest::mousePress(s.window(), Qt::LeftButton, {}, press);
+        QCOMPARE(QWidget::mouseGrabber(), s.main().ImgUces);
+        s.main().btnPosuvImgClick();
+        QTest::mouseRelease(s.window(), Qt::LeftButton, {}, press);
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
+        // The next drag starts where the pointer is pressed, as usual.
+        s.main().btnPosuvImgClick();
+        const QPoint next = s.at(s.main().ImgUces, {3, 300});
+        QTest::mousePress(s.window(), Qt::LeftButton, {}, next);
+        QTest::mouseMove(s.window(), next + QPoint(-2, 1));
+        QTest::mouseRelease(s.window(), Qt::LeftButton, {}, next + QPoint(-2, 1));
+        QCOMPARE(s.hairstyle(), (LayerRect{15, 10, 229, 312}));
+        QCOMPARE(QWidget::mouseGrabber(), nullptr);
     }
 
     void moveOrReleaseWithoutPressMovesNothing()
