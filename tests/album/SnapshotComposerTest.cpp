@@ -228,6 +228,26 @@ TEST(SnapshotComposer, KeyAppliesToIndexedAndTwoColourHairstyles)
     EXPECT_EQ(at(fromIndexed, 21, 20), qRgb(0, 0, 200));
 }
 
+TEST(SnapshotComposer, EveryPixelFormatOfALayerIsDrawnAsItsColours)
+{
+    // A stretched photo and hairstyle in 24-bit colour, then in every other format that
+    // holds the same colours.
+    const QImage photo = taggedLayer(120, 150, 0x10);
+    QImage hair = taggedLayer(60, 80, 0x80);
+    const QRgb key = hair.pixel(0, 79);
+    const auto composeIn = [&](QImage::Format format) {
+        return SnapshotComposer::compose(layer(photo.convertToFormat(format), {20, 12, 228, 300}),
+                                         layer(hair.convertToFormat(format), {60, 40, 100, 170}, key));
+    };
+    const QImage expected = composeIn(QImage::Format_RGB888);
+    for (const QImage::Format format :
+         {QImage::Format_RGB32, QImage::Format_ARGB32, QImage::Format_ARGB32_Premultiplied, QImage::Format_RGBX8888,
+          QImage::Format_BGR888}) {
+        const QString difference = compareImages(composeIn(format), expected);
+        EXPECT_TRUE(difference.isEmpty()) << "format " << format << ": " << difference.toStdString();
+    }
+}
+
 struct TopCase
 {
     int top;

@@ -1,0 +1,2 @@
+add_executable(album_bench album_bench.cpp)
+target_link_libraries(album_bench PRIVATE kadelo_album kadelo_output benchmark::benchmark kadelo_build_options)
