@@ -682,7 +682,7 @@ std::vector<Hairstyle> drawHairstyles()
     styles.push_back({women, QStringLiteral("Mikádo"), bobWithFringe()});
     styles.push_back({women, QStringLiteral("Vlny"), longWaves()});
     styles.push_back({women, QStringLiteral("Kudrny"), curls(DarkBrown, 262, 106)});
-    styles.push_back({women, QStringLiteral("Culík"), ponytail()});
+    styles.push_back({women, QStringLiteral("Koňský ohon"), ponytail()});
     styles.push_back({women, QStringLiteral("Sestřih"), pixie()});
     styles.push_back({men, QStringLiteral("Krátký sestřih"), shortSidePart(DarkBrown, -28, 201)});
     styles.push_back({men, QStringLiteral("Ježek"), crewCut(Black, 202)});
