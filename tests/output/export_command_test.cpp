@@ -5,12 +5,17 @@
 #include "output/JpegFromPicture.h"
 #include "output/TFormExport.h"
 #include "platform/PictureBox.h"
+#include "platform/QtUserDialogs.h"
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
+#include <QFileDialog>
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
@@ -24,14 +29,49 @@
 
 namespace {
 
+// Scripted dialogs except for the save dialog, which is the real one.
+class RealSaveDialog : public ScriptedDialogs
+{
+public:
+    QtUserDialogs real;
+    FileDialogResult saveFile(const FileDialogRequest &request) override
+    {
+        fileRequests.append(request);
+        return real.saveFile(request);
+    }
+};
+
+// Answers the modal windows that open, in order: each step waits until the active modal
+// window is of its type, then acts on it.
+class ModalScript : public QObject
+{
+public:
+    using Step = std::function<bool(QWidget *)>; // true when the step has acted
+    explicit ModalScript(QList<Step> steps) : m_steps(std::move(steps)) { startTimer(5); }
+    bool done() const { return m_next == m_steps.size(); }
+
+protected:
+    void timerEvent(QTimerEvent *) override
+    {
+        QWidget *modal = QApplication::activeModalWidget();
+        if (m_next < m_steps.size() && modal != nullptr && m_steps[m_next](modal))
+            ++m_next;
+    }
+
+private:
+    QList<Step> m_steps;
+    qsizetype m_next = 0;
+};
+
 struct Started
 {
     TempFolder folder;
-    ScriptedDialogs dialogs;
+    ScriptedDialogs ownDialogs;
+    ScriptedDialogs &dialogs;
     KadeloWindows windows;
     QString exports; // an empty folder for the exported files
 
-    Started()
+    explicit Started(ScriptedDialogs *other = nullptr) : dialogs(other ? *other : ownDialogs)
     {
         folder.makeFolder(QStringLiteral("data"));
         exports = folder.makeFolder(QStringLiteral("exports"));
@@ -111,6 +151,7 @@ private Q_SLOTS:
     void bmpChoiceAndFileNameAndFilterAreRememberedPerDialog();
     void leavingTheFormatDialogWithoutOkExportsNothing();
     void failedWriteShowsTheErrorAndLosesNothing();
+    void realSaveDialogAddsTheExtensionAndAsksBeforeReplacing();
 };
 
 void ExportCommandTest::formatDialogLayout()
@@ -276,6 +317,70 @@ void ExportCommandTest::failedWriteShowsTheErrorAndLosesNothing()
         QStringLiteral("Cannot create file \"%1\". %2").arg(existing, QString::fromLocal8Bit(std::strerror(EFBIG))));
     QCOMPARE(readAll(existing), QByteArray("old content"));
     QCOMPARE(started.exportedFiles(), QStringList{QStringLiteral("old.bmp")});
+}
+
+void ExportCommandTest::realSaveDialogAddsTheExtensionAndAsksBeforeReplacing()
+{
+    RealSaveDialog dialogs;
+    Started started(&dialogs);
+    dialogs.real.setOwner(&started.main());
+    started.store(1);
+    const QString typed = started.exports + QStringLiteral("/foto");
+
+    const auto format = [](QWidget *modal) {
+        auto *form = qobject_cast<TFormExport *>(modal);
+        if (form != nullptr)
+            chooseJpeg(*form);
+        return form != nullptr;
+    };
+    const auto type = [&](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog == nullptr)
+            return false;
+        dialog->findChild<QLineEdit *>(QStringLiteral("fileNameEdit"))->setText(typed);
+        QMetaObject::invokeMethod(static_cast<QDialog *>(dialog), &QDialog::accept, Qt::QueuedConnection);
+        return true;
+    };
+    const auto answer = [](QMessageBox::StandardButton button) {
+        return [button](QWidget *modal) {
+            auto *box = qobject_cast<QMessageBox *>(modal);
+            if (box != nullptr)
+                box->button(button)->click();
+            return box != nullptr;
+        };
+    };
+    const auto cancel = [](QWidget *modal) {
+        auto *dialog = qobject_cast<QFileDialog *>(modal);
+        if (dialog != nullptr)
+            QMetaObject::invokeMethod(static_cast<QDialog *>(dialog), &QDialog::reject, Qt::QueuedConnection);
+        return dialog != nullptr;
+    };
+
+    {
+        ModalScript script({format, type});
+        started.main().runCommand([&] { started.main().ToolButton21Click(); });
+        QVERIFY(script.done());
+    }
+    QCOMPARE(started.exportedFiles(), QStringList{QStringLiteral("foto.jpg")});
+    const QByteArray first = readAll(started.exports + QStringLiteral("/foto.jpg"));
+    QVERIFY(first.startsWith("\xff\xd8"));
+
+    // The same name again: the replacement is asked about; No keeps the file.
+    started.store(1); // the viewer now shows a second, different snapshot
+    {
+        ModalScript script({format, type, answer(QMessageBox::No), cancel});
+        started.main().runCommand([&] { started.main().ToolButton21Click(); });
+        QVERIFY(script.done());
+    }
+    QCOMPARE(readAll(started.exports + QStringLiteral("/foto.jpg")), first);
+    {
+        ModalScript script({format, type, answer(QMessageBox::Yes)});
+        started.main().runCommand([&] { started.main().ToolButton21Click(); });
+        QVERIFY(script.done());
+    }
+    QVERIFY(readAll(started.exports + QStringLiteral("/foto.jpg")) != first);
+    QCOMPARE(started.exportedFiles(), QStringList{QStringLiteral("foto.jpg")});
+    QCOMPARE(dialogs.texts(QStringLiteral("error")), QStringList());
 }
 
 QTEST_MAIN(ExportCommandTest)
