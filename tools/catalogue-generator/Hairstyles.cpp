@@ -132,6 +132,7 @@ struct Texture
     double lockWidth = 6;
     double clump = 0.85;
     double crest = 0;
+    double contrast = 1; // spread of tone between locks; grey hair shows little
 };
 
 int hairArea(const HairCanvas &canvas)
@@ -180,6 +181,8 @@ void paintHair(HairCanvas &canvas, const Texture &t, std::uint32_t seed)
     locks.curlPeriod = t.curlPeriod;
     locks.highlight = t.highlight;
     locks.crest = t.crest;
+    locks.shadeMin = 0.95 - 0.2 * t.contrast;
+    locks.shadeMax = 0.95 + 0.2 * t.contrast;
     canvas.paintLocks(locks, random);
 
     StrandLayer main = under;
@@ -490,7 +493,9 @@ QImage shortSidePart(QColor colour, double partOffset, std::uint32_t seed)
     t.maxLength = 40;
     t.overshoot = 2.5;
     t.flyaways = 0;
-    t.highlight = colour.lightness() > 110 ? 0.45 : 0.8;
+    const bool light = colour.lightness() > 110;
+    t.highlight = light ? 0.3 : 0.8;
+    t.contrast = light ? 0.45 : 1.0;
     paintHair(canvas, t, seed);
     return finishKeyed(canvas);
 }

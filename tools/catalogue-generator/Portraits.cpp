@@ -4,6 +4,8 @@
 #include <QPainter>
 #include <QTextStream>
 
+#include "Random.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -107,18 +109,20 @@ void removeHat(QImage &photo, const FaceMarks &t)
     }
 
     const QPointF skull(t.noseX, t.eyes.y() + 0.1 * d);
+    Random grain(11);
     for (int x = 0; x < photo.width(); ++x) {
         const int e = static_cast<int>(std::lround(smooth[x]));
-        for (int y = 0; y <= std::min(e + 7, photo.height() - 1); ++y) {
+        for (int y = 0; y <= std::min(e + 9, photo.height() - 1); ++y) {
             const double dx = (x + 0.5 - skull.x()) / (1.22 * d), dy = (y + 0.5 - skull.y()) / (1.85 * d);
             const double inSkull = 1.0 - smoothstep(0.92, 1.0, std::sqrt(dx * dx + dy * dy));
-            const double darker = 1.0 - 0.1 * std::clamp((e - y) / d, 0.0, 1.0);
+            // A little grain, as the photograph has, so the new forehead does not look painted.
+            const double darker = (1.0 - 0.1 * std::clamp((e - y) / d, 0.0, 1.0)) * grain.range(0.975, 1.025);
             const QColor c = skin[x];
             const double sr = 255 + (c.red() * darker - 255) * inSkull;
             const double sg = 255 + (c.green() * darker - 255) * inSkull;
             const double sb = 255 + (c.blue() * darker - 255) * inSkull;
             // The brim's edge and shadow go entirely; the forehead takes over below them.
-            const double keep = smoothstep(e + 3.0, e + 7.0, y);
+            const double keep = smoothstep(e + 3.0, e + 9.0, y);
             const QRgb o = original.pixel(x, y);
             photo.setPixel(x, y,
                            qRgb(static_cast<int>(sr + (qRed(o) - sr) * keep),
