@@ -55,3 +55,21 @@ private:
     int m_offsetX;
     int m_offsetY;
 };
+
+// Hands a test's recording canvas to a command that takes ownership of its printer.
+class ForwardingCanvas : public PrinterCanvas
+{
+public:
+    explicit ForwardingCanvas(PrinterCanvas &target) : m_target(target) {}
+    int resolutionX() const override { return m_target.resolutionX(); }
+    int resolutionY() const override { return m_target.resolutionY(); }
+    int physicalOffsetX() const override { return m_target.physicalOffsetX(); }
+    int physicalOffsetY() const override { return m_target.physicalOffsetY(); }
+    void setTitle(const QString &title) override { m_target.setTitle(title); }
+    void beginDoc() override { m_target.beginDoc(); }
+    void drawPicture(const QRect &target, const QImage &picture) override { m_target.drawPicture(target, picture); }
+    void endDoc() override { m_target.endDoc(); }
+
+private:
+    PrinterCanvas &m_target;
+};
