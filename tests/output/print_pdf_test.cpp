@@ -9,8 +9,8 @@
 #include "tests/support/ScriptedDialogs.h"
 #include "tests/support/TempFolder.h"
 
-#include <QPrinter>
 #include <QImageReader>
+#include <QPrinter>
 #include <QProcess>
 #include <QPushButton>
 #include <QRadioButton>
@@ -57,9 +57,8 @@ QImage rasterise(const QString &pdf)
 {
     const QString prefix = pdf + QStringLiteral(".page");
     QProcess pdftoppm;
-    pdftoppm.start(QStringLiteral("pdftoppm"),
-                   {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"), QStringLiteral("-singlefile"),
-                    pdf, prefix});
+    pdftoppm.start(QStringLiteral("pdftoppm"), {QStringLiteral("-r"), QString::number(Dpi), QStringLiteral("-png"),
+                                                QStringLiteral("-singlefile"), pdf, prefix});
     if (!pdftoppm.waitForFinished(60000) || pdftoppm.exitCode() != 0)
         return {};
     return QImage(prefix + QStringLiteral(".png")).convertToFormat(QImage::Format_RGB32);
