@@ -14,12 +14,15 @@
 
 namespace {
 
+// Labels size themselves to their text, as far as it needs more than the layout's size.
 QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
     auto *label = new QLabel(text, parent);
     label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    label->setGeometry(geometry);
+    if (!text.isEmpty())
+        label->resize(label->size().expandedTo(label->sizeHint()));
     return label;
 }
 
@@ -44,7 +47,10 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Panel1->setMidLineWidth(0);
 
     ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), {8, 8, 32, 32});
-    ProgramIcon->setPixmap(QApplication::windowIcon().pixmap(32, 32));
+    // The application's own icon; before the program has set one, the same picture from the resources.
+    const QIcon icon =
+        QApplication::windowIcon().isNull() ? QIcon(QStringLiteral(":/icons/kadelo.png")) : QApplication::windowIcon();
+    ProgramIcon->setPixmap(icon.pixmap(32, 32));
     ProductName = makeLabel(Panel1, "ProductName", QStringLiteral("Kadelo - Česelka"), {88, 16, 130, 13});
     Version = makeLabel(Panel1, "Version", QStringLiteral("verze 1.0"), {88, 32, 44, 13});
     Copyright = makeLabel(Panel1, "Copyright",
@@ -56,8 +62,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
                                          "Petr Dvořák\n"
                                          "Eva Svobodová"),
                           {16, 66, 131, 91});
-    Comments =
-        makeLabel(Panel1, "Comments", QStringLiteral("tel.: +420 555 123 456\ninfo@kadelo.cz"), {160, 131, 111, 26});
+    Comments = makeLabel(Panel1, "Comments", QStringLiteral("tel.: 555 123 456\ninfo@kadelo.cz"), {160, 131, 111, 26});
     Comments->setWordWrap(true);
 
     Label1 = makeLabel(Panel1, "Label1", QUrl(ProductWebAddress()).host(), {73, 170, 134, 13});
@@ -70,6 +75,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label1->setPalette(linkPalette);
     Label1->setCursor(Qt::PointingHandCursor);
     Label1->setWordWrap(true);
+    Label1->resize(Label1->size().expandedTo(Label1->sizeHint()));
     Label1->installEventFilter(this);
 
     OKButton = new QPushButton(QStringLiteral("OK"), this);

@@ -172,6 +172,11 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
     connect(ButtonTisk, &QPushButton::clicked, this, [this] { run([this] { ButtonTiskClick(); }); });
     connect(ButtonStorno, &QPushButton::clicked, this, [this] { run([this] { ButtonStornoClick(); }); });
 
+    // Captions size themselves to their text where the font needs more than the layout gives.
+    for (QWidget *caption : std::initializer_list<QWidget *>{Label1, Label2, Label3, Label4, Label5, Label6, Label7,
+                                                             Label8, RadioButtonAuto, RadioButtonRuce})
+        caption->resize(caption->size().expandedTo(caption->sizeHint()));
+
     if (const QScreen *screen = QGuiApplication::primaryScreen())
         move(screen->availableGeometry().center() - rect().center());
 }
