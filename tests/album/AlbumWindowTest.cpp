@@ -84,6 +84,7 @@ private Q_SLOTS:
     void sequences_data();
     void sequences();
     void storingTwiceGivesIdenticalSnapshotsOfTheLayersAsTheyLie();
+    void storeReadsTheLayerRectanglesOfTheFittingArea();
     void viewerGetsAFreshCopy();
     void buttonsAndMenuItemRunTheCommands();
     void deletionQuestionIsModalToTheMainWindow();
@@ -229,6 +230,35 @@ void AlbumWindowTest::storingTwiceGivesIdenticalSnapshotsOfTheLayersAsTheyLie()
     QCOMPARE(first.pixel(98, 41), photo.pixel(98, 41));
     QCOMPARE(first.pixel(0, 5), photo.pixel(0, 5)); // its first column is cut off
     QVERIFY(started.dialogs.shown.isEmpty());
+}
+
+void AlbumWindowTest::storeReadsTheLayerRectanglesOfTheFittingArea()
+{
+    Started started;
+    TFrmMain &main = started.main();
+    QImage photo(228, 312, QImage::Format_RGB888);
+    photo.fill(qRgb(0, 0, 200));
+    QImage hair(228, 312, QImage::Format_RGB888);
+    hair.fill(qRgb(200, 0, 0));
+    hair.setPixel(0, 311, qRgb(0, 255, 0)); // the key: only this pixel is left out
+    main.ImgFoto->setPicture(photo);
+    main.ImgUces->setPicture(hair);
+    main.Panel3->setPhotoRect({27, 9, 228, 312});    // ten pixels right of the start
+    main.Panel3->setHairstyleRect({18, 9, -4, 312}); // no width: nothing drawn
+
+    main.runCommand([&] { main.ToolButton20Click(); });
+
+    const QImage snapshot = main.ImageList.picture(0);
+    QCOMPARE(snapshot.pixel(9, 100), qRgb(255, 255, 255));
+    QCOMPARE(snapshot.pixel(10, 100), qRgb(0, 0, 200));
+    QCOMPARE(snapshot.pixel(228, 0), qRgb(0, 0, 200));
+
+    main.Panel3->setHairstyleRect({18, 9, 228, 312});
+    main.runCommand([&] { main.ToolButton20Click(); });
+    const QImage covered = main.ImageList.picture(1);
+    QCOMPARE(covered.pixel(0, 0), qRgb(255, 255, 255)); // row 0 lies above the hairstyle
+    QCOMPARE(covered.pixel(0, 1), qRgb(200, 0, 0));
+    QCOMPARE(covered.pixel(228, 1), qRgb(0, 0, 200)); // beside it, the photo
 }
 
 void AlbumWindowTest::viewerGetsAFreshCopy()
