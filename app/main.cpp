@@ -11,7 +11,6 @@ int main(int argc, char *argv[])
 {
     QApplication application(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kadelo"));
-    QApplication::setApplicationDisplayName(QStringLiteral("Kadelo - Česelka"));
     QApplication::setApplicationVersion(QStringLiteral("1.0"));
     QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/kadelo.png")));

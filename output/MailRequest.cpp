@@ -1,9 +1,9 @@
 #include "output/MailRequest.h"
 
+#include "platform/ApplicationTitle.h"
 #include "platform/UserDialogs.h"
 
 #include <QByteArray>
-#include <QGuiApplication>
 #include <list>
 #include <vector>
 
@@ -152,7 +152,7 @@ ULONG SendMapiMail(MailHost &owner, const MailRequest &request)
 
         MAPILogoff(session, window, 0, 0);
     } catch (const MapiAbort &) {
-        owner.dialogs().showMessage(MailAbortText(), QGuiApplication::applicationDisplayName(), MessageIcon::None);
+        owner.dialogs().showMessage(MailAbortText(), applicationTitle(), MessageIcon::None);
     }
     return result;
 }

@@ -1,6 +1,7 @@
 #include "platform/QtUserDialogs.h"
 
 #include "platform/FileDialogFilters.h"
+#include "platform/ApplicationTitle.h"
 #include "platform/QtPrinterCanvas.h"
 
 #include <QApplication>
@@ -58,7 +59,7 @@ void QtUserDialogs::showWarning(const QString &text)
 
 void QtUserDialogs::showError(const QString &text)
 {
-    showMessage(text, QApplication::applicationDisplayName(), MessageIcon::Error);
+    showMessage(text, applicationTitle(), MessageIcon::Error);
 }
 
 void QtUserDialogs::showMessage(const QString &text, const QString &caption, MessageIcon icon)

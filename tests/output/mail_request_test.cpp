@@ -350,7 +350,7 @@ INSTANTIATE_TEST_SUITE_P(Table, MailFailureTest,
                                                      MAPI_E_FAILURE,
                                                      {"logon", "send"},
                                                      "Chyba při zakládání E-mailu",
-                                                     "KadeloTest"}),
+                                                     "Kadelo - Česelka"}),
                          [](const auto &info) { return std::string(info.param.name); });
 
 TEST(MailProviderTest, WithoutAProviderEveryCallReturnsOneAndTheErrorBoxShows)
@@ -398,7 +398,6 @@ TEST(XdgEmailArgumentsTest, UtfFirstThenSubjectBodyAttachmentsAndRecipient)
 int main(int argc, char **argv)
 {
     QCoreApplication application(argc, argv);
-    QGuiApplication::setApplicationDisplayName(QStringLiteral("KadeloTest"));
     testing::InitGoogleTest(&argc, argv);
     return RUN_ALL_TESTS();
 }
