@@ -15,7 +15,7 @@ HelpViewer::HelpViewer(QWidget *parent) : QWidget(parent, Qt::Window), m_browser
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
     layout->addWidget(m_browser);
-    resize(720, 600);
+    resize(900, 640);
 }
 
 void HelpViewer::showContents(const QString &path)
