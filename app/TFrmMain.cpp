@@ -292,7 +292,8 @@ void TFrmMain::createLayout()
             makePicture(slotHolders, name.constData(), {(k % 3) * 224, (k / 3) * 299, 220, 295}, whiteBitmap(18, 19));
     }
     ScrollBox->setWidget(slotHolders);
-    FotoDef = makePicture(pnlPozadi, "FotoDef", {616, 56, 105, 105}, QImage(QStringLiteral(":/photos/default.jpg")));
+    FotoDef = makePicture(pnlPozadi, "FotoDef", {616, 56, 105, 105},
+                          FittingArea::bundledPhoto(QStringLiteral(":/photos/default.jpg")));
     FotoDef->hide();
     DirectoryList = new QListWidget(pnlPozadi);
     DirectoryList->setObjectName(QStringLiteral("DirectoryList"));
