@@ -1,6 +1,7 @@
 #include "app/TAboutBox.h"
 
 #include "output/MailRequest.h"
+#include "platform/FormBuilder.h"
 
 #include <QApplication>
 #include <QDesktopServices>
@@ -15,12 +16,10 @@
 namespace {
 
 // Labels size themselves to their text, as far as it needs more than the layout's size.
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
+QLabel *makeCaption(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
 {
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
+    auto *label = makeLabel(parent, QLatin1String(name), text, geometry);
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    label->setGeometry(geometry);
     if (!text.isEmpty())
         label->resize(label->size().expandedTo(label->sizeHint()));
     return label;
@@ -39,33 +38,30 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     setFont(windowFont);
     setFixedSize(296, 234);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(8, 8, 281, 193);
-    Panel1->setFrameStyle(QFrame::Box | QFrame::Sunken);
-    Panel1->setLineWidth(1);
+    Panel1 = makePanel(this, QStringLiteral("Panel1"), {8, 8, 281, 193}, QFrame::Sunken, QFrame::Box);
     Panel1->setMidLineWidth(0);
 
-    ProgramIcon = makeLabel(Panel1, "ProgramIcon", QString(), {8, 8, 32, 32});
+    ProgramIcon = makeCaption(Panel1, "ProgramIcon", QString(), {8, 8, 32, 32});
     // The application's own icon; before the program has set one, the same picture from the resources.
     const QIcon icon =
         QApplication::windowIcon().isNull() ? QIcon(QStringLiteral(":/icons/kadelo.png")) : QApplication::windowIcon();
     ProgramIcon->setPixmap(icon.pixmap(32, 32));
-    ProductName = makeLabel(Panel1, "ProductName", QStringLiteral("Kadelo - Česelka"), {88, 16, 130, 13});
-    Version = makeLabel(Panel1, "Version", QStringLiteral("verze 1.0"), {88, 32, 44, 13});
-    Copyright = makeLabel(Panel1, "Copyright",
-                          QStringLiteral("© 2026 Kadelo s.r.o.\n"
-                                         "Všechna práva vyhrazena.\n"
-                                         "\n"
-                                         "Děkujeme za pomoc:\n"
-                                         "Jana Nováková\n"
-                                         "Petr Dvořák\n"
-                                         "Eva Svobodová"),
-                          {16, 66, 131, 91});
-    Comments = makeLabel(Panel1, "Comments", QStringLiteral("tel.: 555 123 456\ninfo@kadelo.cz"), {160, 131, 111, 26});
+    ProductName = makeCaption(Panel1, "ProductName", QStringLiteral("Kadelo - Česelka"), {88, 16, 130, 13});
+    Version = makeCaption(Panel1, "Version", QStringLiteral("verze 1.0"), {88, 32, 44, 13});
+    Copyright = makeCaption(Panel1, "Copyright",
+                            QStringLiteral("© 2026 Kadelo s.r.o.\n"
+                                           "Všechna práva vyhrazena.\n"
+                                           "\n"
+                                           "Děkujeme za pomoc:\n"
+                                           "Jana Nováková\n"
+                                           "Petr Dvořák\n"
+                                           "Eva Svobodová"),
+                            {16, 66, 131, 91});
+    Comments =
+        makeCaption(Panel1, "Comments", QStringLiteral("tel.: 555 123 456\ninfo@kadelo.cz"), {160, 131, 111, 26});
     Comments->setWordWrap(true);
 
-    Label1 = makeLabel(Panel1, "Label1", QUrl(ProductWebAddress()).host(), {73, 170, 134, 13});
+    Label1 = makeCaption(Panel1, "Label1", QUrl(ProductWebAddress()).host(), {73, 170, 134, 13});
     QFont linkFont = Label1->font();
     linkFont.setPixelSize(11);
     linkFont.setUnderline(true);
@@ -78,9 +74,7 @@ TAboutBox::TAboutBox(QWidget *parent) : QDialog(parent)
     Label1->resize(Label1->size().expandedTo(Label1->sizeHint()));
     Label1->installEventFilter(this);
 
-    OKButton = new QPushButton(QStringLiteral("OK"), this);
-    OKButton->setObjectName(QStringLiteral("OKButton"));
-    OKButton->setGeometry(111, 204, 75, 25);
+    OKButton = makeButton(this, QStringLiteral("OKButton"), QStringLiteral("OK"), {111, 204, 75, 25});
     OKButton->setDefault(true);
     connect(OKButton, &QPushButton::clicked, this, &QDialog::accept);
 

@@ -6,6 +6,7 @@
 #include "fitting/FittingArea.h"
 #include "output/TFormExport.h"
 #include "output/TFrmNahled.h"
+#include "platform/FormBuilder.h"
 #include "platform/HandlerGuard.h"
 #include "platform/PictureBox.h"
 #include "platform/UserDialogs.h"
@@ -27,20 +28,6 @@ namespace {
 
 constexpr int ClientWidth = 857;
 constexpr int ClientHeight = 404;
-
-// A panel with the original's bevels: raised, lowered or none, one pixel wide.
-QFrame *makePanel(QWidget *parent, const char *name, const QRect &geometry, QFrame::Shadow shadow = QFrame::Raised,
-                  bool bevel = true)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setGeometry(geometry);
-    if (bevel) {
-        panel->setFrameStyle(QFrame::Panel | shadow);
-        panel->setLineWidth(1);
-    }
-    return panel;
-}
 
 // A thin separator line above a group of tool buttons.
 QFrame *makeBevel(QWidget *parent, const char *name, const QRect &geometry)
@@ -65,22 +52,6 @@ QToolBar *makeToolBar(QWidget *parent, const char *name, Qt::Orientation orienta
     bar->setStyleSheet(
         QStringLiteral("QToolBar { border: none; background: transparent; spacing: 0px; padding: 0px; }"));
     return bar;
-}
-
-PictureBox *makePicture(QWidget *parent, const char *name, const QRect &geometry, const QImage &picture)
-{
-    auto *box = new PictureBox(parent);
-    box->setObjectName(QLatin1String(name));
-    box->setGeometry(geometry);
-    box->setPicture(picture);
-    return box;
-}
-
-QImage whiteBitmap(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB888);
-    image.fill(Qt::white);
-    return image;
 }
 
 } // namespace
@@ -154,7 +125,7 @@ void TFrmMain::createLayout()
     setCentralWidget(client);
 
     // Three columns on one background panel; the window cuts off its part beyond 857.
-    pnlPozadi = makePanel(client, "pnlPozadi", {0, 1, 873, 384}, QFrame::Plain, false);
+    pnlPozadi = makePanel(client, "pnlPozadi", {0, 1, 873, 384}, QFrame::Plain, QFrame::NoFrame);
 
     // Catalogue column.
     Panel1 = makePanel(pnlPozadi, "Panel1", {0, 0, 264, 384});
@@ -185,9 +156,7 @@ void TFrmMain::createLayout()
     RxSpeedButton2->setIconSize(QSize(24, 24));
     RxSpeedButton2->setAutoRaise(true);
 
-    Label1 = new QLabel(QStringLiteral("Styly vlasů:"), Panel1);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(23, 339, 61, 14);
+    Label1 = makeLabel(Panel1, QStringLiteral("Label1"), QStringLiteral("Styly vlasů:"), {23, 339, 61, 14});
     QFont arialBold(QStringLiteral("Liberation Sans"));
     arialBold.setPixelSize(11);
     arialBold.setBold(true);
@@ -200,11 +169,11 @@ void TFrmMain::createLayout()
 
     // Centre column: caption strip, tool bar column, fitting area, spacer, photo tool bar.
     pnlFoto = makePanel(pnlPozadi, "pnlFoto", {264, 0, 345, 384});
-    Panel4 = makePanel(pnlFoto, "Panel4", {1, 1, 343, 24}, QFrame::Plain, false);
+    Panel4 = makePanel(pnlFoto, "Panel4", {1, 1, 343, 24}, QFrame::Plain, QFrame::NoFrame);
     new PictureLabel(Panel4, "Image9", {160, 7, 37, 11}, QStringLiteral("Náhled"), Qt::Horizontal);
 
-    Panel5 = makePanel(pnlFoto, "Panel5", {1, 25, 46, 327}, QFrame::Plain, false);
-    auto *panel8 = makePanel(Panel5, "Panel8", {0, 0, 2, 327}, QFrame::Plain, false);
+    Panel5 = makePanel(pnlFoto, "Panel5", {1, 25, 46, 327}, QFrame::Plain, QFrame::NoFrame);
+    auto *panel8 = makePanel(Panel5, "Panel8", {0, 0, 2, 327}, QFrame::Plain, QFrame::NoFrame);
     Q_UNUSED(panel8);
     makeBevel(Panel5, "Bevel1", {0, 0, 13, 2});
     makeBevel(Panel5, "Bevel3", {0, 61, 13, 2});
@@ -220,8 +189,8 @@ void TFrmMain::createLayout()
     Panel3->setGeometry(47, 25, 265, 327);
     ImgFoto = Panel3->photoLayer();
     ImgUces = Panel3->hairstyleLayer();
-    Panel7 = makePanel(pnlFoto, "Panel7", {312, 25, 32, 327}, QFrame::Plain, false);
-    Panel6 = makePanel(pnlFoto, "Panel6", {1, 352, 343, 31}, QFrame::Plain, false);
+    Panel7 = makePanel(pnlFoto, "Panel7", {312, 25, 32, 327}, QFrame::Plain, QFrame::NoFrame);
+    Panel6 = makePanel(pnlFoto, "Panel6", {1, 352, 343, 31}, QFrame::Plain, QFrame::NoFrame);
     ToolBar1 = makeToolBar(Panel6, "ToolBar1", Qt::Horizontal, {0, -2, 327, 30}, 20);
     auto *panel15 = new QWidget;
     panel15->setObjectName(QStringLiteral("Panel15"));
@@ -247,9 +216,7 @@ void TFrmMain::createLayout()
     albumFont.setPixelSize(12);
     albumFont.setBold(true);
     auto makeAlbumLabel = [&](const char *name, const QString &text, const QRect &geometry, Qt::Alignment align) {
-        auto *label = new QLabel(text, Panel10);
-        label->setObjectName(QLatin1String(name));
-        label->setGeometry(geometry);
+        auto *label = makeLabel(Panel10, QLatin1String(name), text, geometry);
         label->setFont(albumFont);
         label->setAlignment(align | Qt::AlignTop);
         return label;
@@ -258,19 +225,15 @@ void TFrmMain::createLayout()
     LbPocet = makeAlbumLabel("LbPocet", QStringLiteral("0"), {107, 215, 13, 19}, Qt::AlignHCenter);
     fmax = makeAlbumLabel("fmax", QStringLiteral("z 0"), {120, 215, 40, 19}, Qt::AlignLeft);
 
-    Panel11 = makePanel(Panel9, "Panel11", {4, 120, 47, 177}, QFrame::Plain, false);
+    Panel11 = makePanel(Panel9, "Panel11", {4, 120, 47, 177}, QFrame::Plain, QFrame::NoFrame);
     makeBevel(Panel11, "Bevel6", {0, 0, 13, 2});
     makeBevel(Panel11, "Bevel7", {0, 86, 13, 2});
     new PictureLabel(Panel11, "Image7", {3, 7, 11, 76}, QStringLiteral("Uložení účesu"), Qt::Vertical);
     new PictureLabel(Panel11, "Image8", {3, 91, 11, 58}, QStringLiteral("Tisk účesu"), Qt::Vertical);
     ToolBar4 = makeToolBar(Panel11, "ToolBar4", Qt::Vertical, {19, 0, 28, 177}, 16);
 
-    Button1 = new QPushButton(QStringLiteral("Předchozí"), Panel9);
-    Button1->setObjectName(QStringLiteral("Button1"));
-    Button1->setGeometry(56, 351, 75, 25);
-    Button2 = new QPushButton(QStringLiteral("Další"), Panel9);
-    Button2->setObjectName(QStringLiteral("Button2"));
-    Button2->setGeometry(160, 351, 75, 25);
+    Button1 = makeButton(Panel9, QStringLiteral("Button1"), QStringLiteral("Předchozí"), {56, 351, 75, 25});
+    Button2 = makeButton(Panel9, QStringLiteral("Button2"), QStringLiteral("Další"), {160, 351, 75, 25});
 
     // Bottom strip.
     Panel14 = makePanel(client, "Panel14", {0, 385, 857, 19});
@@ -278,7 +241,7 @@ void TFrmMain::createLayout()
 
     // Hidden auxiliary controls: outside the client area or invisible.
     ImageSave = makePicture(client, "ImageSave", {874, 28, 229, 312}, whiteBitmap(229, 312));
-    ImageSize = makePicture(client, "ImageSize", {872, 464, 57, 73}, QImage());
+    ImageSize = makePicture(client, "ImageSize", {872, 464, 57, 73});
     ImageSize->setAutoSize(true);
     ImageClear = makePicture(client, "ImageClear", {872, 403, 18, 19}, whiteBitmap(18, 19));
     ScrollBox = new QScrollArea(client);

@@ -1,5 +1,7 @@
 #include "output/TFormExport.h"
 
+#include "platform/FormBuilder.h"
+
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -20,39 +22,24 @@ TFormExport::TFormExport(QWidget *parent) : QDialog(parent)
     windowFont.setPixelSize(11);
     setFont(windowFont);
 
-    Image1 = new QLabel(this);
-    Image1->setObjectName(QStringLiteral("Image1"));
-    Image1->setGeometry(16, 16, 24, 24);
+    Image1 = makeLabel(this, QStringLiteral("Image1"), QString(), {16, 16, 24, 24});
     Image1->setPixmap(QPixmap(QStringLiteral(":/icons/export-dialog.png")));
     Image1->setScaledContents(true);
 
-    Label1 = new QLabel(QStringLiteral("Exportovat do formátu:"), this);
-    Label1->setObjectName(QStringLiteral("Label1"));
-    Label1->setGeometry(48, 14, 286, 28);
+    Label1 = makeLabel(this, QStringLiteral("Label1"), QStringLiteral("Exportovat do formátu:"), {48, 14, 286, 28});
     QFont labelFont(QStringLiteral("DejaVu Sans"));
     labelFont.setPixelSize(19);
     Label1->setFont(labelFont);
 
-    Panel1 = new QFrame(this);
-    Panel1->setObjectName(QStringLiteral("Panel1"));
-    Panel1->setGeometry(16, 56, 318, 128);
-    Panel1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    Panel1->setLineWidth(1);
-    RadioJPG = new QRadioButton(QStringLiteral("*.JPG (Jpeg)"), Panel1);
-    RadioJPG->setObjectName(QStringLiteral("RadioJPG"));
-    RadioJPG->setGeometry(24, 28, 270, 20);
-    RadioBMP = new QRadioButton(QStringLiteral("*.BMP (bitmapa)"), Panel1);
-    RadioBMP->setObjectName(QStringLiteral("RadioBMP"));
-    RadioBMP->setGeometry(24, 76, 270, 20);
+    Panel1 = makePanel(this, QStringLiteral("Panel1"), {16, 56, 318, 128}, QFrame::Sunken);
+    RadioJPG = makeRadioButton(Panel1, QStringLiteral("RadioJPG"), QStringLiteral("*.JPG (Jpeg)"), {24, 28, 270, 20});
+    RadioBMP =
+        makeRadioButton(Panel1, QStringLiteral("RadioBMP"), QStringLiteral("*.BMP (bitmapa)"), {24, 76, 270, 20});
 
     // Neither button is the default or the cancel button.
-    ButtonOK = new QPushButton(QStringLiteral("OK"), this);
-    ButtonOK->setObjectName(QStringLiteral("ButtonOK"));
-    ButtonOK->setGeometry(96, 204, 75, 25);
+    ButtonOK = makeButton(this, QStringLiteral("ButtonOK"), QStringLiteral("OK"), {96, 204, 75, 25});
     ButtonOK->setAutoDefault(false);
-    ButtonStorno = new QPushButton(QStringLiteral("Storno"), this);
-    ButtonStorno->setObjectName(QStringLiteral("ButtonStorno"));
-    ButtonStorno->setGeometry(179, 204, 75, 25);
+    ButtonStorno = makeButton(this, QStringLiteral("ButtonStorno"), QStringLiteral("Storno"), {179, 204, 75, 25});
     ButtonStorno->setAutoDefault(false);
 
     connect(ButtonOK, &QPushButton::clicked, this, &TFormExport::ButtonOKClick);

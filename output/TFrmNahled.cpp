@@ -1,6 +1,7 @@
 #include "output/TFrmNahled.h"
 
 #include "output/PrintConversions.h"
+#include "platform/FormBuilder.h"
 #include "platform/HandlerGuard.h"
 #include "platform/PictureBox.h"
 #include "platform/PlatformError.h"
@@ -32,32 +33,6 @@ QFont pixelFont(const QString &family, int pixelSize, bool bold = false)
     return font;
 }
 
-QLabel *makeLabel(QWidget *parent, const char *name, const QString &text, const QRect &geometry)
-{
-    auto *label = new QLabel(text, parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(geometry);
-    return label;
-}
-
-QFrame *makePanel(QWidget *parent, const char *name, const QRect &geometry)
-{
-    auto *panel = new QFrame(parent);
-    panel->setObjectName(QLatin1String(name));
-    panel->setGeometry(geometry);
-    panel->setFrameStyle(QFrame::Panel | QFrame::Raised);
-    panel->setLineWidth(1);
-    return panel;
-}
-
-PictureBox *makePicture(QWidget *parent, const QString &name, const QRect &geometry)
-{
-    auto *picture = new PictureBox(parent);
-    picture->setObjectName(name);
-    picture->setGeometry(geometry);
-    return picture;
-}
-
 QSpinBox *makeSpinEdit(QWidget *parent, const char *name, const QRect &geometry)
 {
     auto *spinEdit = new QSpinBox(parent);
@@ -66,13 +41,6 @@ QSpinBox *makeSpinEdit(QWidget *parent, const char *name, const QRect &geometry)
     spinEdit->setRange(0, 99999);
     spinEdit->setValue(0);
     return spinEdit;
-}
-
-QImage whiteBitmap(int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB888);
-    image.fill(Qt::white);
-    return image;
 }
 
 } // namespace
@@ -110,9 +78,8 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
     Label6 = makeLabel(Panel2, "Label6", QStringLiteral("Klikněte kde chcete foto umístit:"), {16, 57, 182, 15});
     Label6->setFont(pixelFont(QStringLiteral("Liberation Sans"), 12, true));
     for (int k = 0; k < PrintSlotCount; ++k) {
-        RadioButton[k] = new QRadioButton(Panel2);
-        RadioButton[k]->setObjectName(QStringLiteral("RadioButton%1").arg(k + 1));
-        RadioButton[k]->setGeometry({PositionButtons[k], QSize(15, 17)});
+        RadioButton[k] = makeRadioButton(Panel2, QStringLiteral("RadioButton%1").arg(k + 1), QString(),
+                                         {PositionButtons[k], QSize(15, 17)});
         connect(RadioButton[k], &QRadioButton::clicked, this, [this] { run([this] { FormShow(); }); });
     }
     RadioButton[0]->setChecked(true);
@@ -131,24 +98,18 @@ TFrmNahled::TFrmNahled(QWidget *parent) : QDialog(parent)
     SpinEditT = makeSpinEdit(Panel4, "SpinEditT", {64, 69, 121, 22});
     Label8 = makeLabel(Panel4, "Label8", QStringLiteral("mm"), {192, 72, 16, 13});
 
-    ButtonTisk = new QPushButton(QStringLiteral("Tisk"), Panel3);
-    ButtonTisk->setObjectName(QStringLiteral("ButtonTisk"));
-    ButtonTisk->setGeometry(16, 272, 75, 25);
+    ButtonTisk = makeButton(Panel3, QStringLiteral("ButtonTisk"), QStringLiteral("Tisk"), {16, 272, 75, 25});
     ButtonTisk->setAutoDefault(false);
-    RadioButtonAuto = new QRadioButton(QStringLiteral("Automatická pozice"), Panel3);
-    RadioButtonAuto->setObjectName(QStringLiteral("RadioButtonAuto"));
-    RadioButtonAuto->setGeometry(104, 277, 113, 17);
+    RadioButtonAuto = makeRadioButton(Panel3, QStringLiteral("RadioButtonAuto"), QStringLiteral("Automatická pozice"),
+                                      {104, 277, 113, 17});
     RadioButtonAuto->setChecked(true);
-    RadioButtonRuce = new QRadioButton(QStringLiteral("Ruční pozice"), Panel3);
-    RadioButtonRuce->setObjectName(QStringLiteral("RadioButtonRuce"));
-    RadioButtonRuce->setGeometry(232, 278, 93, 17);
+    RadioButtonRuce =
+        makeRadioButton(Panel3, QStringLiteral("RadioButtonRuce"), QStringLiteral("Ruční pozice"), {232, 278, 93, 17});
     auto *modeGroup = new QButtonGroup(this);
     modeGroup->addButton(RadioButtonAuto);
     modeGroup->addButton(RadioButtonRuce);
 
-    ButtonStorno = new QPushButton(QStringLiteral("Storno"), this);
-    ButtonStorno->setObjectName(QStringLiteral("ButtonStorno"));
-    ButtonStorno->setGeometry(553, 375, 75, 25);
+    ButtonStorno = makeButton(this, QStringLiteral("ButtonStorno"), QStringLiteral("Storno"), {553, 375, 75, 25});
     ButtonStorno->setAutoDefault(false);
 
     // Tab order: the automatic group, "Tisk", the manual group (top before left), the
