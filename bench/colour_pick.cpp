@@ -1,6 +1,7 @@
 // One colour pick on a hairstyle of the shipped size and on a large one, next to one memcpy
 // of the same bitmap: undo + tint, then the same with the hairstyle layer taking the
 // result, then with the layer repainted as well.
+#include "bench/support/BenchMain.h"
 #include "colour/Recolourer.h"
 #include "platform/PictureBox.h"
 
@@ -109,9 +110,5 @@ int main(int argc, char **argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithApplication(argc, argv);
 }

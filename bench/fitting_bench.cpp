@@ -3,6 +3,7 @@
 // both drag modes; and opening the 6000 x 4000 JPEG.
 #include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
+#include "bench/support/BenchMain.h"
 #include "fitting/FittingArea.h"
 #include "platform/PictureBox.h"
 #include "platform/PictureLoader.h"
@@ -177,9 +178,5 @@ int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
     qputenv("QT_ENABLE_HIGHDPI_SCALING", "0");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithApplication(argc, argv);
 }

@@ -1,5 +1,6 @@
 // How long a print-all page takes to draw into a 600 dpi PDF file (the program's own share
 // of a print job; a real printer's driver adds its own), and the mail attachment's encoding.
+#include "bench/support/BenchMain.h"
 #include "output/JpegFromPicture.h"
 #include "output/PrintJob.h"
 #include "platform/QtPrinterCanvas.h"
@@ -51,9 +52,5 @@ BENCHMARK(BM_MailAttachmentJpeg)->Unit(benchmark::kMicrosecond);
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithApplication(argc, argv);
 }

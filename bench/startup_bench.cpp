@@ -2,6 +2,7 @@
 // (categories, the first strip, the first hairstyle) until the main window is exposed.
 #include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
+#include "bench/support/BenchMain.h"
 #include "platform/QtUserDialogs.h"
 
 #include <QApplication>
@@ -29,9 +30,5 @@ BENCHMARK(BM_StartUpToShownWindow)->Unit(benchmark::kMillisecond)->Iterations(9)
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithApplication(argc, argv);
 }

@@ -4,6 +4,7 @@
 // full size first and then shrunk to 60 x 72.
 #include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
+#include "bench/support/BenchMain.h"
 #include "catalogue/StripLayout.h"
 #include "catalogue/ThumbnailStrip.h"
 #include "platform/JpegDecoder.h"
@@ -133,10 +134,6 @@ BENCHMARK(BM_BuildThumbnailStrip_FullSize)->Unit(benchmark::kMillisecond)->MinTi
 int main(int argc, char **argv)
 {
     qputenv("QT_QPA_PLATFORM", "offscreen");
-    QApplication application(argc, argv);
     Q_INIT_RESOURCE(kadelo);
-    benchmark::Initialize(&argc, argv);
-    benchmark::RunSpecifiedBenchmarks();
-    benchmark::Shutdown();
-    return 0;
+    return runBenchmarksWithApplication(argc, argv);
 }
