@@ -1,5 +1,6 @@
 #include "album/AlbumStore.h"
 #include "platform/PlatformError.h"
+#include "tests/support/ErrorText.h"
 #include "tests/support/ImageCompare.h"
 
 #include <gtest/gtest.h>
@@ -12,16 +13,6 @@ QImage snapshot(QRgb colour)
     image.fill(colour);
     image.setPixel(228, 311, qRgb(1, 2, 3)); // a corner that tells a cut-off copy
     return image;
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const PlatformError &error) {
-        return error.message();
-    }
-    return {};
 }
 
 TEST(AlbumStore, KeepsCopiesInOrderAndGivesThemBackPixelForPixel)

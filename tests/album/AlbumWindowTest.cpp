@@ -1,13 +1,11 @@
 // The album commands in the main window: storing, browsing and deleting snapshots, with the
 // cursor, the two counters and the viewer after every step.
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "fitting/FittingArea.h"
 #include "platform/PictureBox.h"
 #include "platform/QtUserDialogs.h"
 #include "tests/support/ImageCompare.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -28,20 +26,13 @@ public:
 };
 
 // A window started in a fresh application folder with an empty catalogue.
-struct Started
+struct Started : StartedProgram
 {
-    TempFolder folder;
-    ScriptedDialogs ownDialogs;
-    ScriptedDialogs &dialogs;
-    KadeloWindows windows;
-    explicit Started(ScriptedDialogs *other = nullptr) : dialogs(other ? *other : ownDialogs)
+    explicit Started(ScriptedDialogs *other = nullptr) : StartedProgram(emptyCatalogue, other)
     {
-        folder.makeFolder(QStringLiteral("data"));
-        windows = createWindows(dialogs);
         dialogs.clear();
         main().ImgUces->setPicture(QImage()); // only the photo shows in these snapshots
     }
-    TFrmMain &main() { return *windows.FrmMain; }
 
     // Store number n: the photo is filled with a colour that names it.
     int stored = 0;

@@ -1,11 +1,9 @@
 // Help and about: the help viewer on the application folder's Help.hlp, the about box
 // with its texts, Enter and the web link.
 #include "app/HelpViewer.h"
-#include "app/KadeloWindows.h"
 #include "app/TAboutBox.h"
 #include "app/TFrmMain.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QAction>
 #include <QApplication>
@@ -36,20 +34,17 @@ class HelpTest : public QObject
     Q_OBJECT
 
 private:
-    struct Started
+    struct Started : StartedProgram
     {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
         explicit Started(const QByteArray &help = QByteArray())
+            : StartedProgram([&help](const TempFolder &folder) {
+                  emptyCatalogue(folder);
+                  if (!help.isNull())
+                      folder.writeFile(QStringLiteral("Help.hlp"), help);
+              })
         {
-            folder.makeFolder(QStringLiteral("data"));
-            if (!help.isNull())
-                folder.writeFile(QStringLiteral("Help.hlp"), help);
-            windows = createWindows(dialogs);
             dialogs.clear();
         }
-        TFrmMain &main() { return *windows.FrmMain; }
         TAboutBox &about() { return *windows.AboutBox; }
         HelpViewer *viewer() { return main().findChild<HelpViewer *>(); }
     };

@@ -6,8 +6,7 @@
 #include "output/TFormExport.h"
 #include "output/TFrmNahled.h"
 #include "platform/PlatformError.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QAction>
 #include <QComboBox>
@@ -25,18 +24,7 @@ class MainWindowTest : public QObject
 
 private:
     // A window started in a fresh application folder with an empty catalogue.
-    struct Started
-    {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
-        Started()
-        {
-            folder.makeFolder(QStringLiteral("data"));
-            windows = createWindows(dialogs);
-        }
-        TFrmMain &main() { return *windows.FrmMain; }
-    };
+    using Started = StartedProgram;
 
     QWidget *control(TFrmMain &main, const QString &name)
     {
@@ -149,9 +137,9 @@ void MainWindowTest::dialogsAreCreatedHiddenAfterTheMainWindow()
     QCOMPARE(windows.AboutBox->objectName(), QStringLiteral("AboutBox"));
     QCOMPARE(windows.FormExport->objectName(), QStringLiteral("FormExport"));
     QCOMPARE(windows.FrmNahled->objectName(), QStringLiteral("FrmNahled"));
-    for (QWidget *dialog : {static_cast<QWidget *>(windows.AboutBox.get()),
-                            static_cast<QWidget *>(windows.FormExport.get()),
-                            static_cast<QWidget *>(windows.FrmNahled.get())}) {
+    for (QWidget *dialog :
+         {static_cast<QWidget *>(windows.AboutBox.get()), static_cast<QWidget *>(windows.FormExport.get()),
+          static_cast<QWidget *>(windows.FrmNahled.get())}) {
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->parentWidget(), windows.FrmMain.get());
     }
@@ -209,11 +197,11 @@ void MainWindowTest::buttonsRunTheirHandlers_data()
     auto row = [](const char *name, const char *handler) {
         QTest::newRow(name) << QString::fromLatin1(name) << QString::fromLatin1(handler);
     };
-    for (const char *name : {"ToolButton19", "ToolButton18", "btnUcesPlus", "ToolButton13", "btnUcesMinus",
-                             "ToolButton11", "ToolButton14", "ToolButton12", "btnKalibrace", "btnPosuvImg",
-                             "ToolButton1", "ToolButton4", "ToolButton5", "ToolButton6", "ToolButton7",
-                             "ToolButton20", "ToolButton21", "ToolButton23", "Tisk", "ToolButton9",
-                             "RxSpeedButton1", "RxSpeedButton2", "RxSpeedButton3", "Button1", "Button2"}) {
+    for (const char *name : {"ToolButton19",   "ToolButton18",   "btnUcesPlus",    "ToolButton13", "btnUcesMinus",
+                             "ToolButton11",   "ToolButton14",   "ToolButton12",   "btnKalibrace", "btnPosuvImg",
+                             "ToolButton1",    "ToolButton4",    "ToolButton5",    "ToolButton6",  "ToolButton7",
+                             "ToolButton20",   "ToolButton21",   "ToolButton23",   "Tisk",         "ToolButton9",
+                             "RxSpeedButton1", "RxSpeedButton2", "RxSpeedButton3", "Button1",      "Button2"}) {
         row(name, QByteArray(QByteArray(name) + "Click").constData());
     }
     row("ToolButton8", "ToolButton3Click"); // print all shares the old button's handler

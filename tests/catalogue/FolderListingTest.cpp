@@ -1,6 +1,7 @@
 #include "catalogue/FolderListing.h"
 #include "catalogue/CategoryDiscovery.h"
 #include "platform/PlatformError.h"
+#include "tests/support/ErrorText.h"
 #include "tests/support/TempFolder.h"
 
 #include <QDir>
@@ -13,16 +14,6 @@ namespace {
 QStringList pathPieces(const QString &folder)
 {
     return QStringList{QStringLiteral("/")} + folder.split(QLatin1Char('/'), Qt::SkipEmptyParts);
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const PlatformError &error) {
-        return error.message();
-    }
-    return QString();
 }
 
 TEST(FolderListing, ListsPathThenVisibleSubFoldersSortedIgnoringCase)

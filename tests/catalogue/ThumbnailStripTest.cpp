@@ -1,14 +1,12 @@
 // The catalogue in the main window: categories at start, the thumbnail strip, selecting
 // hairstyles by click and by the arrow buttons, and what survives each failure.
 #include "catalogue/ThumbnailStrip.h"
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "catalogue/StripLayout.h"
 #include "catalogue/ThumbnailTile.h"
 #include "platform/PictureBox.h"
 #include "tests/support/ImageCompare.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QBuffer>
 #include <QComboBox>
@@ -68,14 +66,9 @@ const QStringList FiveThumbnails{QStringLiteral("A.jpg"), QStringLiteral("B.jpg"
                                  QStringLiteral("D.jpg"), QStringLiteral("E.jpg")};
 
 // A catalogue tree in a fresh application folder, then the program's windows.
-struct Started
+struct Started : StartedProgram
 {
-    TempFolder folder;
-    ScriptedDialogs dialogs;
-    KadeloWindows windows;
-
-    void start() { windows = createWindows(dialogs); }
-    TFrmMain &main() { return *windows.FrmMain; }
+    using StartedProgram::StartedProgram;
     ThumbnailStrip &strip() { return *main().thumbnailStrip(); }
     QList<ThumbnailTile *> tiles() { return strip().tiles(); }
     // Index of the loaded hairstyle, from its width.
@@ -124,12 +117,12 @@ private Q_SLOTS:
 
 void ThumbnailStripTest::startListsCategoriesAndBuildsTheFirstStrip()
 {
-    Started s;
-    writeCategory(s.folder, QStringLiteral("Panske"), {QStringLiteral("P.jpg")});
-    writeCategory(s.folder, QStringLiteral("damske"), FiveThumbnails);
-    writeCategory(s.folder, QStringLiteral("Detske"), {QStringLiteral("K.jpg")});
-    s.folder.makeFolder(QStringLiteral("data/.cache/") + Nahled);
-    s.start();
+    Started s([](const TempFolder &folder) {
+        writeCategory(folder, QStringLiteral("Panske"), {QStringLiteral("P.jpg")});
+        writeCategory(folder, QStringLiteral("damske"), FiveThumbnails);
+        writeCategory(folder, QStringLiteral("Detske"), {QStringLiteral("K.jpg")});
+        folder.makeFolder(QStringLiteral("data/.cache/") + Nahled);
+    });
 
     QVERIFY2(s.errors().isEmpty(), qPrintable(s.errors().join(QLatin1Char('\n'))));
     QStringList items;
@@ -154,9 +147,7 @@ void ThumbnailStripTest::startListsCategoriesAndBuildsTheFirstStrip()
 
 void ThumbnailStripTest::tilesAreLaidOutTwoPerRow()
 {
-    Started s;
-    writeCategory(s.folder, QStringLiteral("Cat"), FiveThumbnails);
-    s.start();
+    Started s([](const TempFolder &folder) { writeCategory(folder, QStringLiteral("Cat"), FiveThumbnails); });
 
     const QList<QPoint> corners{{0, 0}, {90, 0}, {0, 100}, {90, 100}, {0, 200}};
     const QList<ThumbnailTile *> tiles = s.tiles();
@@ -214,9 +205,7 @@ void ThumbnailStripTest::arrowButtonsMoveTheSelection()
     QFETCH(int, selected);
     QFETCH(int, loaded);
 
-    Started s;
-    writeCategory(s.folder, QStringLiteral("Cat"), FiveThumbnails);
-    s.start();
+    Started s([](const TempFolder &folder) { writeCategory(folder, QStringLiteral("Cat"), FiveThumbnails); });
     for (QChar step : steps) {
         if (step == QLatin1Char('D'))
             s.main().RxSpeedButton2->click();
@@ -251,9 +240,7 @@ void ThumbnailStripTest::clicksOnATile()
     QFETCH(int, selected);
     QFETCH(int, loaded);
 
-    Started s;
-    writeCategory(s.folder, QStringLiteral("Cat"), FiveThumbnails);
-    s.start();
+    Started s([](const TempFolder &folder) { writeCategory(folder, QStringLiteral("Cat"), FiveThumbnails); });
     s.show();
     ThumbnailTile *tile = s.tiles().at(3);
     if (target == QLatin1String("margin"))
@@ -269,17 +256,17 @@ void ThumbnailStripTest::clicksOnATile()
 
 void ThumbnailStripTest::captionAndBitmapShareTheStem()
 {
-    Started s;
-    s.folder.makeFolder(QStringLiteral("data/Cat/") + Nahled);
-    s.folder.writeFile(QStringLiteral("data/Cat/%1/Bob.2.jpg").arg(Nahled), thumbnailJpeg(Qt::blue));
-    s.folder.writeFile(QStringLiteral("data/Cat/%1/MIKADO.JPG").arg(Nahled), thumbnailJpeg(Qt::green));
-    s.folder.writeFile(QStringLiteral("data/Cat/%1/plakat.png").arg(Nahled),
-                       encoded(QImage(8, 8, QImage::Format_RGB32), "PNG"));
-    s.folder.writeFile(QStringLiteral("data/Cat/Bob.2.bmp"), hairstyleBmp(40));
-    s.folder.writeFile(QStringLiteral("data/Cat/Bobpg.bmp"), hairstyleBmp(49));
-    // Written on a system that ignores letter case.
-    s.folder.writeFile(QStringLiteral("data/Cat/mikado.bmp"), hairstyleBmp(41));
-    s.start();
+    Started s([](const TempFolder &folder) {
+        folder.makeFolder(QStringLiteral("data/Cat/") + Nahled);
+        folder.writeFile(QStringLiteral("data/Cat/%1/Bob.2.jpg").arg(Nahled), thumbnailJpeg(Qt::blue));
+        folder.writeFile(QStringLiteral("data/Cat/%1/MIKADO.JPG").arg(Nahled), thumbnailJpeg(Qt::green));
+        folder.writeFile(QStringLiteral("data/Cat/%1/plakat.png").arg(Nahled),
+                         encoded(QImage(8, 8, QImage::Format_RGB32), "PNG"));
+        folder.writeFile(QStringLiteral("data/Cat/Bob.2.bmp"), hairstyleBmp(40));
+        folder.writeFile(QStringLiteral("data/Cat/Bobpg.bmp"), hairstyleBmp(49));
+        // Written on a system that ignores letter case.
+        folder.writeFile(QStringLiteral("data/Cat/mikado.bmp"), hairstyleBmp(41));
+    });
 
     QVERIFY2(s.errors().isEmpty(), qPrintable(s.errors().join(QLatin1Char('\n'))));
     QCOMPARE(s.tiles().size(), 2);
@@ -293,8 +280,7 @@ void ThumbnailStripTest::captionAndBitmapShareTheStem()
 
 void ThumbnailStripTest::missingDataFolderIsReportedAtStart()
 {
-    Started s;
-    s.start();
+    Started s([](const TempFolder &) {}); // no data folder at all
 
     QCOMPARE(s.errors(), QStringList{QStringLiteral("File not found")});
     QCOMPARE(s.main().ComboBox->count(), 0);
@@ -312,10 +298,10 @@ void ThumbnailStripTest::missingDataFolderIsReportedAtStart()
 
 void ThumbnailStripTest::categoryWithoutThumbnailFolderBlanksTheStrip()
 {
-    Started s;
-    writeCategory(s.folder, QStringLiteral("A"), FiveThumbnails);
-    s.folder.writeFile(QStringLiteral("data/B/Mikado.bmp"), hairstyleBmp(48));
-    s.start();
+    Started s([](const TempFolder &folder) {
+        writeCategory(folder, QStringLiteral("A"), FiveThumbnails);
+        folder.writeFile(QStringLiteral("data/B/Mikado.bmp"), hairstyleBmp(48));
+    });
     s.main().ThumbnailClick(s.tiles().at(2));
     const QImage hairstyle = s.main().ImgUces->picture();
 
@@ -335,11 +321,11 @@ void ThumbnailStripTest::categoryWithoutThumbnailFolderBlanksTheStrip()
 
 void ThumbnailStripTest::emptyThumbnailFolderShowsAnEmptyStrip()
 {
-    Started s;
-    writeCategory(s.folder, QStringLiteral("A"), FiveThumbnails);
-    s.folder.makeFolder(QStringLiteral("data/B/") + Nahled);
-    s.folder.writeFile(QStringLiteral("data/B/%1/notes.txt").arg(Nahled), "x");
-    s.start();
+    Started s([](const TempFolder &folder) {
+        writeCategory(folder, QStringLiteral("A"), FiveThumbnails);
+        folder.makeFolder(QStringLiteral("data/B/") + Nahled);
+        folder.writeFile(QStringLiteral("data/B/%1/notes.txt").arg(Nahled), "x");
+    });
     s.main().RxSpeedButton2->click();
 
     s.choose(QStringLiteral("B"));
@@ -352,11 +338,11 @@ void ThumbnailStripTest::emptyThumbnailFolderShowsAnEmptyStrip()
 
 void ThumbnailStripTest::damagedThumbnailGetsTheBlankPicture()
 {
-    Started s;
-    writeCategory(s.folder, QStringLiteral("Cat"), FiveThumbnails);
-    const QString damaged = s.folder.writeFile(QStringLiteral("data/Cat/%1/B.jpg").arg(Nahled), "not a JPEG at all");
-    s.folder.writeFile(QStringLiteral("data/Cat/%1/D.jpg").arg(Nahled), thumbnailJpeg(Qt::yellow).left(300));
-    s.start();
+    Started s([](const TempFolder &folder) {
+        writeCategory(folder, QStringLiteral("Cat"), FiveThumbnails);
+        folder.writeFile(QStringLiteral("data/Cat/%1/B.jpg").arg(Nahled), "not a JPEG at all");
+        folder.writeFile(QStringLiteral("data/Cat/%1/D.jpg").arg(Nahled), thumbnailJpeg(Qt::yellow).left(300));
+    });
 
     // One error box names both files with the decoder's words.
     const QStringList errors = s.errors();
@@ -368,7 +354,6 @@ void ThumbnailStripTest::damagedThumbnailGetsTheBlankPicture()
              qPrintable(lines.at(0)));
     QVERIFY2(lines.at(0).contains(QStringLiteral("JPEG error #")), qPrintable(lines.at(0)));
     QVERIFY2(lines.at(1).contains(QStringLiteral("/D.jpg: ")), qPrintable(lines.at(1)));
-    Q_UNUSED(damaged);
 
     // The strip is whole and shown, the blank picture stands in, A is loaded, none selected.
     QCOMPARE(s.tiles().size(), 5);
@@ -386,13 +371,13 @@ void ThumbnailStripTest::damagedThumbnailGetsTheBlankPicture()
 
 void ThumbnailStripTest::failedHairstyleKeepsTheLayerAndPlainTiles()
 {
-    Started s;
-    writeCategory(s.folder, QStringLiteral("A"), FiveThumbnails);
-    writeCategory(s.folder, QStringLiteral("B"), FiveThumbnails);
-    const QString missing = s.folder.file(QStringLiteral("data/B/A.bmp"));
-    QFile::remove(missing);
-    s.folder.writeFile(QStringLiteral("data/B/C.bmp"), "BM but not really a bitmap");
-    s.start();
+    Started s([](const TempFolder &folder) {
+        writeCategory(folder, QStringLiteral("A"), FiveThumbnails);
+        writeCategory(folder, QStringLiteral("B"), FiveThumbnails);
+        const QString missing = folder.file(QStringLiteral("data/B/A.bmp"));
+        QFile::remove(missing);
+        folder.writeFile(QStringLiteral("data/B/C.bmp"), "BM but not really a bitmap");
+    });
     s.main().ThumbnailClick(s.tiles().at(4));
     const QImage before = s.main().ImgUces->picture();
     const bool colourFlag = s.main().colourApplied;
@@ -456,11 +441,11 @@ void ThumbnailStripTest::hairstyleIsKeyedByItsBottomLeftPixel()
     QFETCH(QPoint, inside);
     QFETCH(QPoint, drawn);
 
-    Started s;
-    s.folder.makeFolder(QStringLiteral("data/Cat/") + Nahled);
-    s.folder.writeFile(QStringLiteral("data/Cat/%1/H.jpg").arg(Nahled), thumbnailJpeg(Qt::gray));
-    s.folder.writeFile(QStringLiteral("data/Cat/H.bmp"), encoded(bitmap, "BMP"));
-    s.start();
+    Started s([&bitmap](const TempFolder &folder) {
+        folder.makeFolder(QStringLiteral("data/Cat/") + Nahled);
+        folder.writeFile(QStringLiteral("data/Cat/%1/H.jpg").arg(Nahled), thumbnailJpeg(Qt::gray));
+        folder.writeFile(QStringLiteral("data/Cat/H.bmp"), encoded(bitmap, "BMP"));
+    });
     QVERIFY2(s.errors().isEmpty(), qPrintable(s.errors().join(QLatin1Char('\n'))));
 
     // Drawn over magenta, the left-out pixels show magenta.

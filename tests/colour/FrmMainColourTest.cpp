@@ -1,13 +1,11 @@
 // The hair colour commands on the main window: picks in the colour box recolour the
 // hairstyle layer, the reset button brings its own colours back.
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "colour/HSVBox.h"
 #include "colour/HsvBoxPicture.h"
 #include "platform/PictureBox.h"
 #include "tests/support/ImageCompare.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QApplication>
 #include <QMouseEvent>
@@ -52,17 +50,8 @@ class FrmMainColourTest : public QObject
 
 private:
     // A main window started in a fresh application folder with an empty catalogue.
-    struct Started
+    struct Started : StartedProgram
     {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
-        Started()
-        {
-            folder.makeFolder(QStringLiteral("data"));
-            windows = createWindows(dialogs);
-        }
-        TFrmMain &main() { return *windows.FrmMain; }
         HSVBox &box() { return *windows.FrmMain->HSVBoxControl; }
         QImage shown() { return windows.FrmMain->ImgUces->picture(); }
 

@@ -1,13 +1,11 @@
 // The fitting area on the main window: the tool-bar commands, the toggles, dragging with
 // real mouse events, and opening a photo with its fit.
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "fitting/FittingArea.h"
 #include "fitting/PhotoFilters.h"
 #include "platform/PictureBox.h"
 #include "tests/support/ImageCompare.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QApplication>
 #include <QTest>
@@ -46,18 +44,9 @@ class FittingWindowTest : public QObject
     Q_OBJECT
 
 private:
-    struct Started
+    struct Started : StartedProgram
     {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
-        Started()
-        {
-            folder.makeFolder(QStringLiteral("data"));
-            windows = createWindows(dialogs);
-            dialogs.clear();
-        }
-        TFrmMain &main() { return *windows.FrmMain; }
+        Started() { dialogs.clear(); }
         FittingArea &area() { return *windows.FrmMain->Panel3; }
         LayerRect photo() { return area().photoRect(); }
         LayerRect hairstyle() { return area().hairstyleRect(); }

@@ -1,13 +1,11 @@
 // The export command with its format dialog and save dialogs, answered by the test.
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "output/BmpWriter.h"
 #include "output/JpegFromPicture.h"
 #include "output/TFormExport.h"
 #include "platform/PictureBox.h"
 #include "platform/QtUserDialogs.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/support/StartedProgram.h"
 
 #include <QApplication>
 #include <QDir>
@@ -63,23 +61,21 @@ private:
     qsizetype m_next = 0;
 };
 
-struct Started
+struct Started : StartedProgram
 {
-    TempFolder folder;
-    ScriptedDialogs ownDialogs;
-    ScriptedDialogs &dialogs;
-    KadeloWindows windows;
-    QString exports; // an empty folder for the exported files
+    QString exports = folder.file(QStringLiteral("exports")); // an empty folder for the exported files
 
-    explicit Started(ScriptedDialogs *other = nullptr) : dialogs(other ? *other : ownDialogs)
+    explicit Started(ScriptedDialogs *other = nullptr)
+        : StartedProgram(
+              [](const TempFolder &folder) {
+                  emptyCatalogue(folder);
+                  folder.makeFolder(QStringLiteral("exports"));
+              },
+              other)
     {
-        folder.makeFolder(QStringLiteral("data"));
-        exports = folder.makeFolder(QStringLiteral("exports"));
-        windows = createWindows(dialogs);
         dialogs.clear();
         main().ImgUces->setPicture(QImage());
     }
-    TFrmMain &main() { return *windows.FrmMain; }
     TFormExport &form() { return *windows.FormExport; }
 
     // Stores n snapshots, each with a photo of its own colour.
@@ -129,12 +125,6 @@ void chooseBmp(TFormExport &form)
 FileDialogResult saveAs(const QString &fileName, int filter = 0)
 {
     return FileDialogResult{true, fileName, filter};
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
 } // namespace

@@ -4,6 +4,7 @@
 #include "output/JpegFromPicture.h"
 #include "output/SafeFile.h"
 #include "platform/PlatformError.h"
+#include "tests/support/ErrorText.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/TempFolder.h"
 
@@ -39,16 +40,6 @@ QImage snapshotLike()
         for (int x = 140; x < 220; ++x)
             image.setPixel(x, y, qRgb(230, 230, 230));
     return image;
-}
-
-QString errorOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const PlatformError &error) {
-        return error.message();
-    }
-    return {};
 }
 
 // What libjpeg reads back from a stream: header facts, quantisation tables and pixels.
@@ -272,12 +263,6 @@ INSTANTIATE_TEST_SUITE_P(Export, ExportBmp,
                                          BmpCase{"RowsAlreadyAligned", {4, 2}, 78},
                                          BmpCase{"TwoBytesOfPadding", {2, 3}, 54 + 3 * 8}),
                          [](const testing::TestParamInfo<BmpCase> &info) { return std::string(info.param.name); });
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 TEST(SafeFileWrite, CreatesAndReplacesFilesWithExactlyTheBytesGiven)
 {

@@ -1,6 +1,5 @@
 // The mail command end to end, with a stand-in xdg-email on PATH that records its
 // arguments and a copy of the attachment, and exits with a chosen code.
-#include "app/KadeloWindows.h"
 #include "app/TAboutBox.h"
 #include "app/TFrmMain.h"
 #include "output/AttachmentFolder.h"
@@ -9,8 +8,7 @@
 #include "output/SimpleMapi.h"
 #include "output/XdgEmailProvider.h"
 #include "platform/PlatformError.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
+#include "tests/output/StartedWithAlbum.h"
 
 #include <QDir>
 #include <QElapsedTimer>
@@ -26,24 +24,6 @@ namespace {
 const QString Subject = QStringLiteral("Fotografie z programu Kadelo - Česelka");
 const QString Body = QStringLiteral("Fotografie byla vytvořena v programu Kadelo - Česelka, https://www.kadelo.cz/");
 const QString MailError = QStringLiteral("Vyskytla se chyba během odesílání E-mailu");
-
-QImage solid(const QColor &colour)
-{
-    QImage image(229, 312, QImage::Format_RGB888);
-    image.fill(colour);
-    return image;
-}
-
-QColor albumColour(int k)
-{
-    return QColor::fromHsv(k * 40, 255, 200);
-}
-
-QByteArray readAll(const QString &path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // A folder holding a stand-in xdg-email: each call leaves call-N (its arguments, NUL
 // separated) and attached-N (a copy of the file given with --attach).
@@ -119,28 +99,9 @@ class MailCommandTest : public QObject
     Q_OBJECT
 
 private:
-    struct Started
+    struct Started : StartedWithAlbum
     {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
-
-        explicit Started(int albumCount, int shown = 0)
-        {
-            folder.makeFolder(QStringLiteral("data"));
-            windows = createWindows(dialogs);
-            for (int k = 0; k < albumCount; ++k)
-                main().ImageList.Add(solid(albumColour(k)));
-            if (albumCount > 0)
-                show(shown);
-            dialogs.clear();
-        }
-        TFrmMain &main() { return *windows.FrmMain; }
-        void show(int index)
-        {
-            main().albumCursor = index;
-            main().ShowAlbumPicture(index);
-        }
+        using StartedWithAlbum::StartedWithAlbum;
         void send()
         {
             main().runCommand([this] { main().ToolButton9Click(); });

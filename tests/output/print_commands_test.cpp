@@ -1,14 +1,12 @@
 // The print-all command and the placement dialog, driven through the main window with a
 // recording printer behind the print dialog.
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "output/PrintJob.h"
 #include "output/TFrmNahled.h"
 #include "platform/PictureBox.h"
+#include "tests/output/StartedWithAlbum.h"
 #include "tests/output/print_RecordingCanvas.h"
 #include "tests/support/ImageCompare.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
 
 #include <QLineEdit>
 #include <QPushButton>
@@ -21,18 +19,6 @@
 namespace {
 
 const QString NothingToPrint = QStringLiteral("Není uložen žádný obrázek, nelze tisknout.");
-
-QImage solid(const QColor &colour, int width = 229, int height = 312)
-{
-    QImage image(width, height, QImage::Format_RGB888);
-    image.fill(colour);
-    return image;
-}
-
-QColor albumColour(int k)
-{
-    return QColor::fromHsv(k * 40, 255, 200);
-}
 
 QStringList kinds(const ScriptedDialogs &dialogs)
 {
@@ -54,30 +40,12 @@ class PrintCommandsTest : public QObject
     Q_OBJECT
 
 private:
-    struct Started
+    struct Started : StartedWithAlbum
     {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
         RecordingCanvas printer{600};
 
-        explicit Started(int albumCount, int shown = 0)
-        {
-            folder.makeFolder(QStringLiteral("data"));
-            windows = createWindows(dialogs);
-            for (int k = 0; k < albumCount; ++k)
-                main().ImageList.Add(solid(albumColour(k)));
-            if (albumCount > 0)
-                show(shown);
-            dialogs.clear();
-        }
-        TFrmMain &main() { return *windows.FrmMain; }
+        using StartedWithAlbum::StartedWithAlbum;
         TFrmNahled &placement() { return *windows.FrmNahled; }
-        void show(int index)
-        {
-            main().albumCursor = index;
-            main().ShowAlbumPicture(index);
-        }
         void answerPrintDialog(RecordingCanvas &canvas)
         {
             dialogs.printers.push_back([&canvas] { return std::make_unique<ForwardingCanvas>(canvas); });

@@ -1,13 +1,11 @@
 // Printing end to end: pages printed to a 600 dpi PDF file, rasterised with pdftoppm, and
 // each snapshot looked for where its slot puts it on the sheet.
-#include "app/KadeloWindows.h"
 #include "app/TFrmMain.h"
 #include "output/PrintJob.h"
 #include "output/TFrmNahled.h"
 #include "platform/QtPrinterCanvas.h"
+#include "tests/output/StartedWithAlbum.h"
 #include "tests/output/print_RecordingCanvas.h"
-#include "tests/support/ScriptedDialogs.h"
-#include "tests/support/TempFolder.h"
 
 #include <QImageReader>
 #include <QPrinter>
@@ -21,18 +19,6 @@
 namespace {
 
 constexpr int Dpi = 600;
-
-QImage solid(const QColor &colour)
-{
-    QImage image(229, 312, QImage::Format_RGB888);
-    image.fill(colour);
-    return image;
-}
-
-QColor albumColour(int k)
-{
-    return QColor::fromHsv(k * 40, 255, 200);
-}
 
 bool near(const QColor &a, const QColor &b)
 {
@@ -87,21 +73,9 @@ class PrintPdfTest : public QObject
     Q_OBJECT
 
 private:
-    struct Started
+    struct Started : StartedWithAlbum
     {
-        TempFolder folder;
-        ScriptedDialogs dialogs;
-        KadeloWindows windows;
-        explicit Started(int albumCount)
-        {
-            folder.makeFolder(QStringLiteral("data"));
-            windows = createWindows(dialogs);
-            for (int k = 0; k < albumCount; ++k)
-                main().ImageList.Add(solid(albumColour(k)));
-            main().ShowAlbumPicture(0);
-            dialogs.clear();
-        }
-        TFrmMain &main() { return *windows.FrmMain; }
+        using StartedWithAlbum::StartedWithAlbum;
         QString pdf() { return folder.path() + QStringLiteral("/page.pdf"); }
         void answerPrintDialogWithPdf()
         {

@@ -4,6 +4,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/PlatformError.h"
 #include "tests/platform/PictureFixtures.h"
+#include "tests/support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -20,16 +21,6 @@
 using PictureFixtures::encode;
 
 namespace {
-
-std::string messageOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const PlatformError &error) {
-        return error.message().toStdString();
-    }
-    return "no error";
-}
 
 bool near(QRgb actual, QRgb expected, int tolerance = 24)
 {

@@ -3,6 +3,7 @@
 #include "platform/PictureLoader.h"
 #include "platform/PlatformError.h"
 #include "tests/platform/PictureFixtures.h"
+#include "tests/support/ErrorText.h"
 
 #include <gtest/gtest.h>
 
@@ -66,16 +67,6 @@ void adjust(Magick::Image &image, Adjust how)
         image.type(Magick::TrueColorType);
         break;
     }
-}
-
-std::string messageOf(const std::function<void()> &action)
-{
-    try {
-        action();
-    } catch (const PlatformError &error) {
-        return error.message().toStdString();
-    }
-    return "no error";
 }
 
 class LoaderTest : public testing::Test

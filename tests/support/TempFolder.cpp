@@ -29,3 +29,9 @@ QString TempFolder::writeFile(const QString &relative, const QByteArray &content
         file.write(content);
     return path;
 }
+
+QByteArray readAll(const QString &path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}

@@ -28,3 +28,6 @@ private:
     QTemporaryDir m_dir;
     QString m_previous;
 };
+
+// The whole content of a file; empty when it cannot be read.
+QByteArray readAll(const QString &path);
