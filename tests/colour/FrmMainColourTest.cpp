@@ -4,6 +4,7 @@
 #include "colour/HSVBox.h"
 #include "colour/HsvBoxPicture.h"
 #include "platform/PictureBox.h"
+#include "tests/colour/TintedReference.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/StartedProgram.h"
 
@@ -26,20 +27,6 @@ QImage hairstyle(int width, int height, int seed)
             row[i] = static_cast<uchar>((i * 29 + y * 83 + seed) & 0xff);
     }
     return image;
-}
-
-QImage plus(const QImage &source, int red, int green, int blue)
-{
-    QImage result = source.convertToFormat(QImage::Format_RGB888);
-    for (int y = 0; y < result.height(); ++y) {
-        for (int x = 0; x < result.width(); ++x) {
-            const QRgb p = result.pixel(x, y);
-            result.setPixel(
-                x, y,
-                qRgb(std::min(qRed(p) + red, 255), std::min(qGreen(p) + green, 255), std::min(qBlue(p) + blue, 255)));
-        }
-    }
-    return result;
 }
 
 } // namespace
@@ -79,7 +66,7 @@ private:
 
     static QString plusColour(const QImage &actual, const QImage &loaded, QRgb colour)
     {
-        return compareImages(actual, plus(loaded, qRed(colour), qGreen(colour), qBlue(colour)));
+        return compareImages(actual, tintedReference(loaded, qRed(colour), qGreen(colour), qBlue(colour)));
     }
 
 private Q_SLOTS:

@@ -1,5 +1,6 @@
 #include "colour/Recolourer.h"
 
+#include "tests/colour/TintedReference.h"
 #include "tests/support/ImageCompare.h"
 
 #include <gtest/gtest.h>
@@ -21,21 +22,6 @@ QImage patterned(int width, int height)
             row[i] = static_cast<uchar>((i * 37 + y * 101 + 13) & 0xff);
     }
     return image;
-}
-
-// The plain per-pixel reference: each channel plus its amount, clamped.
-QImage tintedReference(const QImage &source, int red, int green, int blue)
-{
-    QImage result = source.convertToFormat(QImage::Format_RGB888);
-    for (int y = 0; y < result.height(); ++y) {
-        for (int x = 0; x < result.width(); ++x) {
-            const QRgb p = result.pixel(x, y);
-            result.setPixel(x, y,
-                            qRgb(std::clamp(qRed(p) + red, 0, 255), std::clamp(qGreen(p) + green, 0, 255),
-                                 std::clamp(qBlue(p) + blue, 0, 255)));
-        }
-    }
-    return result;
 }
 
 struct TintCase

@@ -5,6 +5,7 @@
 #include "output/TFormExport.h"
 #include "platform/PictureBox.h"
 #include "platform/QtUserDialogs.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/StartedProgram.h"
 
 #include <QApplication>
@@ -20,10 +21,8 @@
 #include <QTimer>
 
 #include <cerrno>
-#include <csignal>
 #include <cstring>
 #include <functional>
-#include <sys/resource.h>
 
 namespace {
 
@@ -289,15 +288,12 @@ void ExportCommandTest::failedWriteShowsTheErrorAndLosesNothing()
     const QString existing = started.folder.writeFile(QStringLiteral("exports/old.bmp"), "old content");
     started.dialogs.clear();
     started.dialogs.fileAnswers.push_back(saveAs(existing));
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    QCOMPARE(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const bool shown = started.exportWith(chooseBmp);
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    bool shown = false;
+    {
+        const FileSizeLimit limit(4096);
+        QVERIFY(limit.active());
+        shown = started.exportWith(chooseBmp);
+    }
 
     QVERIFY(shown);
     const QStringList errors = started.dialogs.texts(QStringLiteral("error"));

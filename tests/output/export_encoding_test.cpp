@@ -5,6 +5,7 @@
 #include "output/SafeFile.h"
 #include "platform/PlatformError.h"
 #include "tests/support/ErrorText.h"
+#include "tests/support/FileSizeLimit.h"
 #include "tests/support/ImageCompare.h"
 #include "tests/support/TempFolder.h"
 
@@ -17,10 +18,8 @@
 #include <cerrno>
 #include <cmath>
 #include <csetjmp>
-#include <csignal>
 #include <cstdio>
 #include <cstring>
-#include <sys/resource.h>
 
 #include <jpeglib.h>
 
@@ -300,15 +299,12 @@ TEST(SafeFileWrite, WriteThatFailsHalfwayKeepsTheOldFileAndLeavesNoPartialOne)
     const QString path = folder.writeFile(QStringLiteral("foto.bmp"), "the old picture");
 
     // A file-size limit makes the write fail after the first bytes, as a full disk would.
-    rlimit previous{};
-    getrlimit(RLIMIT_FSIZE, &previous);
-    const auto previousHandler = std::signal(SIGXFSZ, SIG_IGN);
-    rlimit small = previous;
-    small.rlim_cur = 4096;
-    ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-    const QString error = errorOf([&] { saveBmpFile(snapshotLike(), path); });
-    setrlimit(RLIMIT_FSIZE, &previous);
-    std::signal(SIGXFSZ, previousHandler);
+    QString error;
+    {
+        const FileSizeLimit limit(4096);
+        ASSERT_TRUE(limit.active());
+        error = errorOf([&] { saveBmpFile(snapshotLike(), path); });
+    }
 
     EXPECT_EQ(error,
               QStringLiteral("Cannot create file \"%1\". %2").arg(path, QString::fromLocal8Bit(std::strerror(EFBIG))));
