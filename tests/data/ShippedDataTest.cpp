@@ -20,8 +20,7 @@ namespace {
 
 QDir sourceDir()
 {
-    const QString fromEnvironment = qEnvironmentVariable("KADELO_SOURCE_DIR");
-    return QDir(fromEnvironment.isEmpty() ? QStringLiteral(KADELO_REPOSITORY) : fromEnvironment);
+    return QDir(qEnvironmentVariable("KADELO_SOURCE_DIR"));
 }
 
 QDir dataDir()
