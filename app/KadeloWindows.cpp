@@ -14,11 +14,27 @@ static const bool resourcesRegistered = [] {
 
 KadeloWindows::KadeloWindows() = default;
 KadeloWindows::KadeloWindows(KadeloWindows &&) noexcept = default;
-KadeloWindows &KadeloWindows::operator=(KadeloWindows &&) noexcept = default;
+KadeloWindows &KadeloWindows::operator=(KadeloWindows &&other) noexcept
+{
+    if (this != &other) {
+        close();
+        FrmMain = std::move(other.FrmMain);
+        AboutBox = std::move(other.AboutBox);
+        FormExport = std::move(other.FormExport);
+        FrmNahled = std::move(other.FrmNahled);
+    }
+    return *this;
+}
 
 KadeloWindows::~KadeloWindows()
 {
-    // Dialogs go before the main window whose commands use them.
+    close();
+}
+
+void KadeloWindows::close()
+{
+    // The dialogs are the main window's children: they go first, so the main window does not
+    // delete them a second time.
     FrmNahled.reset();
     FormExport.reset();
     AboutBox.reset();

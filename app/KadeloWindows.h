@@ -20,6 +20,9 @@ struct KadeloWindows
     KadeloWindows(KadeloWindows &&) noexcept;
     KadeloWindows &operator=(KadeloWindows &&) noexcept;
     ~KadeloWindows();
+
+private:
+    void close();
 };
 
 KadeloWindows createWindows(UserDialogs &dialogs);

@@ -12,6 +12,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPointer>
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
@@ -38,6 +39,7 @@ private Q_SLOTS:
     void controlsSitWhereTheFormPutsThem();
     void windowIsFixedCentredAndCaptioned();
     void dialogsAreCreatedHiddenAfterTheMainWindow();
+    void windowsCanBeReplacedAndDropped();
     void toolButtonsShowTheirHints_data();
     void toolButtonsShowTheirHints();
     void buttonsRunTheirHandlers_data();
@@ -143,6 +145,21 @@ void MainWindowTest::dialogsAreCreatedHiddenAfterTheMainWindow()
         QVERIFY(!dialog->isVisible());
         QCOMPARE(dialog->parentWidget(), windows.FrmMain.get());
     }
+}
+
+void MainWindowTest::windowsCanBeReplacedAndDropped()
+{
+    // The dialogs are children of the main window as well as held on their own: replacing
+    // or dropping the set must delete each window once.
+    Started started;
+    QPointer<TFrmMain> first = started.windows.FrmMain.get();
+    QPointer<TAboutBox> firstAbout = started.windows.AboutBox.get();
+    started.windows = createWindows(started.dialogs);
+    QVERIFY(first.isNull());
+    QVERIFY(firstAbout.isNull());
+    QVERIFY(started.windows.FrmMain && started.windows.FrmNahled);
+    started.windows = KadeloWindows();
+    QVERIFY(!started.windows.FrmMain && !started.windows.AboutBox);
 }
 
 void MainWindowTest::toolButtonsShowTheirHints_data()
