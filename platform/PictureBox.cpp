@@ -71,33 +71,39 @@ void PictureBox::pictureChanged()
     update();
 }
 
-const QImage &PictureBox::drawable() const
+// Leaves out every pixel of the key colour. Alpha ends up 0 or 255 only, so the pixels are
+// premultiplied as they stand.
+static QImage keyedOut(const QImage &picture, QRgb key)
 {
-    if (!m_drawable.isNull() || m_picture.isNull())
-        return m_drawable;
-    if (!m_transparent) {
-        m_drawable = m_picture;
-        return m_drawable;
-    }
-    // Key out on the picture's own pixels, then sample: the key stays exact.
-    const QRgb key = keyColour(m_picture) & 0x00ffffffu;
-    QImage keyed = m_picture.convertToFormat(QImage::Format_ARGB32);
+    key &= 0x00ffffffu;
+    QImage keyed = picture.convertToFormat(QImage::Format_ARGB32);
     for (int y = 0; y < keyed.height(); ++y) {
         auto *line = reinterpret_cast<QRgb *>(keyed.scanLine(y));
         for (int x = 0; x < keyed.width(); ++x)
             line[x] = (line[x] & 0x00ffffffu) == key ? 0u : (line[x] | 0xff000000u);
     }
-    // Alpha is 0 or 255 only, so the pixels are already premultiplied.
     keyed.reinterpretAsFormat(QImage::Format_ARGB32_Premultiplied);
-    m_drawable = keyed;
+    return keyed;
+}
+
+const QImage &PictureBox::drawable() const
+{
+    if (!m_drawable.isNull() || m_picture.isNull())
+        return m_drawable;
+    m_drawable = m_transparent ? keyedOut(m_picture, keyColour(m_picture)) : m_picture;
     return m_drawable;
 }
 
 QImage PictureBox::stretch(const QSize &size) const
 {
-    const QImage &source = drawable();
-    if (source.isNull() || size.width() <= 0 || size.height() <= 0)
+    if (m_picture.isNull() || size.width() <= 0 || size.height() <= 0)
         return QImage();
+    if (m_transparent) {
+        // Plain sampling copies pixels exactly, so keying the sampled picture gives the same
+        // result as sampling the keyed one, at the cost of the control's size, not the picture's.
+        return keyedOut(m_picture.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation), keyColour(m_picture));
+    }
+    const QImage &source = drawable();
     QImage scaled = m_smooth && !m_transparent ? scaledSmoothly(source, size)
                                                : source.scaled(size, Qt::IgnoreAspectRatio, Qt::FastTransformation);
     // The formats the screen takes without conversion.
