@@ -9,6 +9,8 @@
 #include "platform/PictureLoader.h"
 #include "platform/UserDialogs.h"
 
+#include <QDir>
+#include <QFileInfo>
 #include <QMouseEvent>
 #include <QToolButton>
 
@@ -67,6 +69,8 @@ void TFrmMain::ToolButton18Click()
     request.selectedFilter = 0;
     const FileDialogResult chosen = dialogs().openFile(request);
     if (chosen.accepted) {
+        // The working folder follows the folder the file was chosen in; no path of ours depends on it.
+        QDir::setCurrent(QFileInfo(chosen.fileName).absolutePath());
         // Decoded before anything changes: a refused file leaves picture and sizes alone.
         const QImage photo = PictureLoader::loadFile(chosen.fileName);
         ImgFoto->setPicture(photo);

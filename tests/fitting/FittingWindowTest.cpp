@@ -8,6 +8,8 @@
 #include "tests/support/StartedProgram.h"
 
 #include <QApplication>
+#include <QDir>
+#include <QFileInfo>
 #include <QTest>
 #include <QToolButton>
 
@@ -343,7 +345,8 @@ private Q_SLOTS:
     void openedPhotoIsShownAndFitted()
     {
         Started s;
-        const QString path = s.folder.file(QStringLiteral("wide.png"));
+        const QString path = s.folder.file(QStringLiteral("photos/wide.png"));
+        QVERIFY(QDir().mkpath(QFileInfo(path).absolutePath()));
         QVERIFY(patterned(640, 480).save(path));
         s.click(QStringLiteral("ToolButton4"));
         s.open(path);
@@ -352,6 +355,8 @@ private Q_SLOTS:
         QCOMPARE(compareImages(s.main().ImgFoto->picture(), patterned(640, 480)), QString());
         QCOMPARE(s.main().ImageSize->size(), QSize(640, 480));
         QCOMPARE(s.photo(), (LayerRect{19, 9, 229, 172}));
+        // The working folder follows the folder the photo was chosen in.
+        QCOMPARE(QDir::currentPath(), QFileInfo(path).absolutePath());
 
         // The default photo replaces only the picture; the fit keeps the opened proportions.
         s.main().FotoDef->setPicture(patterned(230, 320));
