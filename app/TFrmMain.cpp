@@ -39,6 +39,12 @@ QFrame *makeBevel(QWidget *parent, const char *name, const QRect &geometry)
     return bevel;
 }
 
+// The tool bars place their buttons themselves, at the form's positions: each bar keeps the
+// position of its next button in the property "nextButton".
+constexpr const char *NextButton = "nextButton";
+constexpr int FirstButton = 2;
+constexpr int SeparatorWidth = 5;
+
 QToolBar *makeToolBar(QWidget *parent, const char *name, Qt::Orientation orientation, const QRect &geometry,
                       int iconSize)
 {
@@ -51,7 +57,24 @@ QToolBar *makeToolBar(QWidget *parent, const char *name, Qt::Orientation orienta
     bar->setGeometry(geometry);
     bar->setStyleSheet(
         QStringLiteral("QToolBar { border: none; background: transparent; spacing: 0px; padding: 0px; }"));
+    bar->setProperty(NextButton, FirstButton);
     return bar;
+}
+
+// A separator between two groups of buttons: a sunken line across the bar.
+void addToolSeparator(QToolBar *bar, const char *name)
+{
+    const int at = bar->property(NextButton).toInt();
+    auto *line = new QFrame(bar);
+    line->setObjectName(QLatin1String(name));
+    if (bar->orientation() == Qt::Vertical) {
+        line->setFrameStyle(QFrame::HLine | QFrame::Sunken);
+        line->setGeometry(2, at, bar->width() - 4, SeparatorWidth);
+    } else {
+        line->setFrameStyle(QFrame::VLine | QFrame::Sunken);
+        line->setGeometry(at, 2, SeparatorWidth, bar->height() - 4);
+    }
+    bar->setProperty(NextButton, at + SeparatorWidth);
 }
 
 } // namespace
@@ -192,10 +215,10 @@ void TFrmMain::createLayout()
     Panel7 = makePanel(pnlFoto, "Panel7", {312, 25, 32, 327}, QFrame::Plain, QFrame::NoFrame);
     Panel6 = makePanel(pnlFoto, "Panel6", {1, 352, 343, 31}, QFrame::Plain, QFrame::NoFrame);
     ToolBar1 = makeToolBar(Panel6, "ToolBar1", Qt::Horizontal, {0, -2, 327, 30}, 20);
-    auto *panel15 = new QWidget;
+    auto *panel15 = new QWidget(ToolBar1);
     panel15->setObjectName(QStringLiteral("Panel15"));
-    panel15->setFixedSize(113, 26);
-    ToolBar1->addWidget(panel15);
+    panel15->setGeometry(0, 2, 113, 26);
+    ToolBar1->setProperty(NextButton, 113);
 
     // Right column: colour box, album viewer and its tool bar.
     Panel9 = makePanel(pnlPozadi, "Panel9", {609, 0, 248, 384});
@@ -272,21 +295,21 @@ void TFrmMain::createLayout()
                                  QStringLiteral("blank-page"), "ToolButton19Click", &TFrmMain::ToolButton19Click);
     ToolButton18 = addToolButton(ToolBar2, "ToolButton18", QStringLiteral("Otevřít fotku"),
                                  QStringLiteral("open-folder"), "ToolButton18Click", &TFrmMain::ToolButton18Click);
-    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton17"));
+    addToolSeparator(ToolBar2, "ToolButton17");
     btnUcesPlus = addToolButton(ToolBar2, "btnUcesPlus", QStringLiteral("Zvětšit účes"), QStringLiteral("zoom-in"),
                                 "btnUcesPlusClick", &TFrmMain::btnUcesPlusClick);
     ToolButton13 = addToolButton(ToolBar2, "ToolButton13", QStringLiteral("Výchozí účes"), QStringLiteral("reset"),
                                  "ToolButton13Click", &TFrmMain::ToolButton13Click);
     btnUcesMinus = addToolButton(ToolBar2, "btnUcesMinus", QStringLiteral("Zmenšit účes"), QStringLiteral("zoom-out"),
                                  "btnUcesMinusClick", &TFrmMain::btnUcesMinusClick);
-    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton10"));
+    addToolSeparator(ToolBar2, "ToolButton10");
     ToolButton11 = addToolButton(ToolBar2, "ToolButton11", QStringLiteral("Zvětšit foto"), QStringLiteral("zoom-in"),
                                  "ToolButton11Click", &TFrmMain::ToolButton11Click);
     ToolButton14 = addToolButton(ToolBar2, "ToolButton14", QStringLiteral("Výchozí velikost fotky"),
                                  QStringLiteral("reset"), "ToolButton14Click", &TFrmMain::ToolButton14Click);
     ToolButton12 = addToolButton(ToolBar2, "ToolButton12", QStringLiteral("Zmenšit foto"), QStringLiteral("zoom-out"),
                                  "ToolButton12Click", &TFrmMain::ToolButton12Click);
-    ToolBar2->addSeparator()->setObjectName(QStringLiteral("ToolButton15"));
+    addToolSeparator(ToolBar2, "ToolButton15");
     btnKalibrace = addToolButton(ToolBar2, "btnKalibrace", QStringLiteral("Zobrazit pomocné čáry"),
                                  QStringLiteral("guide-lines"), "btnKalibraceClick", &TFrmMain::btnKalibraceClick);
     btnKalibrace->setCheckable(true);
@@ -311,7 +334,7 @@ void TFrmMain::createLayout()
                                  "ToolButton21Click", &TFrmMain::ToolButton21Click);
     ToolButton23 = addToolButton(ToolBar4, "ToolButton23", QStringLiteral("Smazat foto"), QStringLiteral("delete"),
                                  "ToolButton23Click", &TFrmMain::ToolButton23Click);
-    ToolBar4->addSeparator()->setObjectName(QStringLiteral("ToolButton2"));
+    addToolSeparator(ToolBar4, "ToolButton2");
     Tisk = addToolButton(ToolBar4, "Tisk", QStringLiteral("Tisknout foto"), QStringLiteral("printer"), "TiskClick",
                          &TFrmMain::TiskClick);
     ToolButton8 = addToolButton(ToolBar4, "ToolButton8", QStringLiteral("Tisknout všechny fotky"),
@@ -328,11 +351,11 @@ QToolButton *TFrmMain::addToolButton(QToolBar *bar, const char *name, const QStr
     button->setToolTip(hint);
     button->setIcon(QIcon(QStringLiteral(":/icons/") + icon + QStringLiteral(".png")));
     button->setAutoRaise(true);
-    if (bar->orientation() == Qt::Vertical)
-        button->setFixedSize(bar == ToolBar2 ? QSize(27, 28) : QSize(28, 27));
-    else
-        button->setFixedSize(27, 26);
-    bar->addWidget(button);
+    const bool vertical = bar->orientation() == Qt::Vertical;
+    const QSize size = vertical ? (bar == ToolBar2 ? QSize(27, 28) : QSize(28, 27)) : QSize(27, 26);
+    const int at = bar->property(NextButton).toInt();
+    button->setGeometry(vertical ? QRect(QPoint(0, at), size) : QRect(QPoint(at, FirstButton), size));
+    bar->setProperty(NextButton, at + (vertical ? size.height() : size.width()));
     connect(button, &QToolButton::clicked, this, command(handlerName, handler));
     return button;
 }

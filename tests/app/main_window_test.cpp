@@ -40,6 +40,8 @@ private Q_SLOTS:
     void windowIsFixedCentredAndCaptioned();
     void dialogsAreCreatedHiddenAfterTheMainWindow();
     void windowsCanBeReplacedAndDropped();
+    void toolButtonsLineUpOnTheirBars_data();
+    void toolButtonsLineUpOnTheirBars();
     void toolButtonsShowTheirHints_data();
     void toolButtonsShowTheirHints();
     void buttonsRunTheirHandlers_data();
@@ -160,6 +162,40 @@ void MainWindowTest::windowsCanBeReplacedAndDropped()
     QVERIFY(started.windows.FrmMain && started.windows.FrmNahled);
     started.windows = KadeloWindows();
     QVERIFY(!started.windows.FrmMain && !started.windows.AboutBox);
+}
+
+void MainWindowTest::toolButtonsLineUpOnTheirBars_data()
+{
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("geometry");
+    auto row = [](const char *name, QRect geometry) { QTest::newRow(name) << QString::fromLatin1(name) << geometry; };
+    // The vertical bars by top, the horizontal one (after its 113-pixel spacer) by left.
+    const std::pair<const char *, int> toolBar2[] = {
+        {"ToolButton19", 2}, {"ToolButton18", 30}, {"btnUcesPlus", 63},   {"ToolButton13", 91}, {"btnUcesMinus", 119},
+        {"ToolButton11", 152}, {"ToolButton14", 180}, {"ToolButton12", 208}, {"btnKalibrace", 241}, {"btnPosuvImg", 269}};
+    for (const auto &[name, top] : toolBar2)
+        row(name, {0, top, 27, 28});
+    const std::pair<const char *, int> toolBar1[] = {
+        {"ToolButton1", 113}, {"ToolButton4", 140}, {"ToolButton5", 167}, {"ToolButton6", 194}, {"ToolButton7", 221}};
+    for (const auto &[name, left] : toolBar1)
+        row(name, {left, 2, 27, 26});
+    const std::pair<const char *, int> toolBar4[] = {{"ToolButton20", 2}, {"ToolButton21", 29}, {"ToolButton23", 56},
+                                                     {"Tisk", 88},         {"ToolButton8", 115},  {"ToolButton9", 142}};
+    for (const auto &[name, top] : toolBar4)
+        row(name, {0, top, 28, 27});
+}
+
+void MainWindowTest::toolButtonsLineUpOnTheirBars()
+{
+    QFETCH(QString, name);
+    QFETCH(QRect, geometry);
+
+    Started started;
+    started.main().show();
+    QVERIFY(QTest::qWaitForWindowExposed(&started.main()));
+    auto *button = started.main().findChild<QToolButton *>(name);
+    QVERIFY(button);
+    QCOMPARE(button->geometry(), geometry);
 }
 
 void MainWindowTest::toolButtonsShowTheirHints_data()
