@@ -24,6 +24,9 @@
 #include <QToolBar>
 #include <QToolButton>
 
+// A handler by its name and its member function, written once.
+#define HANDLER(name) #name, &TFrmMain::name
+
 namespace {
 
 constexpr int ClientWidth = 857;
@@ -292,55 +295,55 @@ void TFrmMain::createLayout()
 
     // Tool buttons, in the order of their bars.
     ToolButton19 = addToolButton(ToolBar2, "ToolButton19", QStringLiteral("Výchozí fotka"),
-                                 QStringLiteral("blank-page"), "ToolButton19Click", &TFrmMain::ToolButton19Click);
+                                 QStringLiteral("blank-page"), HANDLER(ToolButton19Click));
     ToolButton18 = addToolButton(ToolBar2, "ToolButton18", QStringLiteral("Otevřít fotku"),
-                                 QStringLiteral("open-folder"), "ToolButton18Click", &TFrmMain::ToolButton18Click);
+                                 QStringLiteral("open-folder"), HANDLER(ToolButton18Click));
     addToolSeparator(ToolBar2, "ToolButton17");
     btnUcesPlus = addToolButton(ToolBar2, "btnUcesPlus", QStringLiteral("Zvětšit účes"), QStringLiteral("zoom-in"),
-                                "btnUcesPlusClick", &TFrmMain::btnUcesPlusClick);
+                                HANDLER(btnUcesPlusClick));
     ToolButton13 = addToolButton(ToolBar2, "ToolButton13", QStringLiteral("Výchozí účes"), QStringLiteral("reset"),
-                                 "ToolButton13Click", &TFrmMain::ToolButton13Click);
+                                 HANDLER(ToolButton13Click));
     btnUcesMinus = addToolButton(ToolBar2, "btnUcesMinus", QStringLiteral("Zmenšit účes"), QStringLiteral("zoom-out"),
-                                 "btnUcesMinusClick", &TFrmMain::btnUcesMinusClick);
+                                 HANDLER(btnUcesMinusClick));
     addToolSeparator(ToolBar2, "ToolButton10");
     ToolButton11 = addToolButton(ToolBar2, "ToolButton11", QStringLiteral("Zvětšit foto"), QStringLiteral("zoom-in"),
-                                 "ToolButton11Click", &TFrmMain::ToolButton11Click);
+                                 HANDLER(ToolButton11Click));
     ToolButton14 = addToolButton(ToolBar2, "ToolButton14", QStringLiteral("Výchozí velikost fotky"),
-                                 QStringLiteral("reset"), "ToolButton14Click", &TFrmMain::ToolButton14Click);
+                                 QStringLiteral("reset"), HANDLER(ToolButton14Click));
     ToolButton12 = addToolButton(ToolBar2, "ToolButton12", QStringLiteral("Zmenšit foto"), QStringLiteral("zoom-out"),
-                                 "ToolButton12Click", &TFrmMain::ToolButton12Click);
+                                 HANDLER(ToolButton12Click));
     addToolSeparator(ToolBar2, "ToolButton15");
     btnKalibrace = addToolButton(ToolBar2, "btnKalibrace", QStringLiteral("Zobrazit pomocné čáry"),
-                                 QStringLiteral("guide-lines"), "btnKalibraceClick", &TFrmMain::btnKalibraceClick);
+                                 QStringLiteral("guide-lines"), HANDLER(btnKalibraceClick));
     btnKalibrace->setCheckable(true);
     btnPosuvImg = addToolButton(ToolBar2, "btnPosuvImg", QStringLiteral("Posouvat fotku myší"),
-                                QStringLiteral("photos"), "btnPosuvImgClick", &TFrmMain::btnPosuvImgClick);
+                                QStringLiteral("photos"), HANDLER(btnPosuvImgClick));
     btnPosuvImg->setCheckable(true);
 
     ToolButton1 = addToolButton(ToolBar1, "ToolButton1", QStringLiteral("Foto doleva"), QStringLiteral("arrow-left"),
-                                "ToolButton1Click", &TFrmMain::ToolButton1Click);
+                                HANDLER(ToolButton1Click));
     ToolButton4 = addToolButton(ToolBar1, "ToolButton4", QStringLiteral("Foto doprava"), QStringLiteral("arrow-right"),
-                                "ToolButton4Click", &TFrmMain::ToolButton4Click);
+                                HANDLER(ToolButton4Click));
     ToolButton5 = addToolButton(ToolBar1, "ToolButton5", QStringLiteral("Výchozí pozice fotky"),
-                                QStringLiteral("reset-large"), "ToolButton5Click", &TFrmMain::ToolButton5Click);
+                                QStringLiteral("reset-large"), HANDLER(ToolButton5Click));
     ToolButton6 = addToolButton(ToolBar1, "ToolButton6", QStringLiteral("Foto nahoru"), QStringLiteral("arrow-up"),
-                                "ToolButton6Click", &TFrmMain::ToolButton6Click);
+                                HANDLER(ToolButton6Click));
     ToolButton7 = addToolButton(ToolBar1, "ToolButton7", QStringLiteral("Foto dolů"), QStringLiteral("arrow-down"),
-                                "ToolButton7Click", &TFrmMain::ToolButton7Click);
+                                HANDLER(ToolButton7Click));
 
     ToolButton20 = addToolButton(ToolBar4, "ToolButton20", QStringLiteral("Vložit fotografii"),
-                                 QStringLiteral("floppy"), "ToolButton20Click", &TFrmMain::ToolButton20Click);
+                                 QStringLiteral("floppy"), HANDLER(ToolButton20Click));
     ToolButton21 = addToolButton(ToolBar4, "ToolButton21", QStringLiteral("Exportovat foto"), QStringLiteral("export"),
-                                 "ToolButton21Click", &TFrmMain::ToolButton21Click);
+                                 HANDLER(ToolButton21Click));
     ToolButton23 = addToolButton(ToolBar4, "ToolButton23", QStringLiteral("Smazat foto"), QStringLiteral("delete"),
-                                 "ToolButton23Click", &TFrmMain::ToolButton23Click);
+                                 HANDLER(ToolButton23Click));
     addToolSeparator(ToolBar4, "ToolButton2");
-    Tisk = addToolButton(ToolBar4, "Tisk", QStringLiteral("Tisknout foto"), QStringLiteral("printer"), "TiskClick",
-                         &TFrmMain::TiskClick);
+    Tisk =
+        addToolButton(ToolBar4, "Tisk", QStringLiteral("Tisknout foto"), QStringLiteral("printer"), HANDLER(TiskClick));
     ToolButton8 = addToolButton(ToolBar4, "ToolButton8", QStringLiteral("Tisknout všechny fotky"),
-                                QStringLiteral("printer-all"), "ToolButton3Click", &TFrmMain::ToolButton3Click);
+                                QStringLiteral("printer-all"), HANDLER(ToolButton3Click));
     ToolButton9 = addToolButton(ToolBar4, "ToolButton9", QStringLiteral("Poslat mailem"), QStringLiteral("mail"),
-                                "ToolButton9Click", &TFrmMain::ToolButton9Click);
+                                HANDLER(ToolButton9Click));
 }
 
 QToolButton *TFrmMain::addToolButton(QToolBar *bar, const char *name, const QString &hint, const QString &icon,
@@ -375,35 +378,31 @@ void TFrmMain::createMenu()
     QMenu *soubor = menuBar()->addMenu(QStringLiteral("Soubor"));
     soubor->setObjectName(QStringLiteral("Soubor1"));
     Otevt1 = addItem(soubor, "Otevt1", QStringLiteral("Otevřít foto"), QKeySequence(Qt::CTRL | Qt::Key_O),
-                     "ToolButton18Click", &TFrmMain::ToolButton18Click);
+                     HANDLER(ToolButton18Click));
     Uloit1 = addItem(soubor, "Uloit1", QStringLiteral("Uložit do seznamu"), QKeySequence(Qt::CTRL | Qt::Key_S),
-                     "ToolButton20Click", &TFrmMain::ToolButton20Click);
+                     HANDLER(ToolButton20Click));
     soubor->addSeparator()->setObjectName(QStringLiteral("N2"));
     isknoutaktulnfoto1 = addItem(soubor, "isknoutaktulnfoto1", QStringLiteral("Tisknout aktuální foto"),
-                                 QKeySequence(Qt::CTRL | Qt::Key_T), "TiskClick", &TFrmMain::TiskClick);
+                                 QKeySequence(Qt::CTRL | Qt::Key_T), HANDLER(TiskClick));
     soubor->addSeparator()->setObjectName(QStringLiteral("N1"));
-    Konec1 = addItem(soubor, "Konec1", QStringLiteral("Konec"), QKeySequence(), "Konec1Click", &TFrmMain::Konec1Click);
+    Konec1 = addItem(soubor, "Konec1", QStringLiteral("Konec"), QKeySequence(), HANDLER(Konec1Click));
 
     QMenu *napoveda = menuBar()->addMenu(QStringLiteral("Nápověda"));
     napoveda->setObjectName(QStringLiteral("Npovda1"));
-    Npovda2 = addItem(napoveda, "Npovda2", QStringLiteral("Nápověda"), QKeySequence(Qt::Key_F1), "Npovda2Click",
-                      &TFrmMain::Npovda2Click);
-    Oprogramu1 = addItem(napoveda, "Oprogramu1", QStringLiteral("O programu"), QKeySequence(), "Oprogramu1Click",
-                         &TFrmMain::Oprogramu1Click);
+    Npovda2 = addItem(napoveda, "Npovda2", QStringLiteral("Nápověda"), QKeySequence(Qt::Key_F1), HANDLER(Npovda2Click));
+    Oprogramu1 =
+        addItem(napoveda, "Oprogramu1", QStringLiteral("O programu"), QKeySequence(), HANDLER(Oprogramu1Click));
 }
 
 void TFrmMain::wireCommands()
 {
-    connect(RxSpeedButton1, &QToolButton::clicked, this,
-            command("RxSpeedButton1Click", &TFrmMain::RxSpeedButton1Click));
-    connect(RxSpeedButton2, &QToolButton::clicked, this,
-            command("RxSpeedButton2Click", &TFrmMain::RxSpeedButton2Click));
-    connect(RxSpeedButton3, &QToolButton::clicked, this,
-            command("RxSpeedButton3Click", &TFrmMain::RxSpeedButton3Click));
-    connect(ComboBox, &QComboBox::activated, this, command("ComboBoxChange", &TFrmMain::ComboBoxChange));
-    connect(HSVBoxControl, &HSVBox::changed, this, command("HSVBoxChange", &TFrmMain::HSVBoxChange));
-    connect(Button1, &QPushButton::clicked, this, command("Button1Click", &TFrmMain::Button1Click));
-    connect(Button2, &QPushButton::clicked, this, command("Button2Click", &TFrmMain::Button2Click));
+    connect(RxSpeedButton1, &QToolButton::clicked, this, command(HANDLER(RxSpeedButton1Click)));
+    connect(RxSpeedButton2, &QToolButton::clicked, this, command(HANDLER(RxSpeedButton2Click)));
+    connect(RxSpeedButton3, &QToolButton::clicked, this, command(HANDLER(RxSpeedButton3Click)));
+    connect(ComboBox, &QComboBox::activated, this, command(HANDLER(ComboBoxChange)));
+    connect(HSVBoxControl, &HSVBox::changed, this, command(HANDLER(HSVBoxChange)));
+    connect(Button1, &QPushButton::clicked, this, command(HANDLER(Button1Click)));
+    connect(Button2, &QPushButton::clicked, this, command(HANDLER(Button2Click)));
 
     for (PictureBox *layer : {ImgFoto, ImgUces}) {
         connect(layer, &PictureBox::mousePressed, this, [this, layer](QMouseEvent *event) {
